@@ -1,0 +1,147 @@
+#include "engine/relations.h"
+
+#include "engine/finite_result.h"
+#include "engine/sat_pressure.h"
+
+namespace vaporin {
+
+namespace {
+constexpr double GasConstAirKJPerKgK = 0.2871;
+constexpr double MolarMassRatioAirToWater = 1.6078;
+// Water-vapour density per hPa of vapour pressure and per kelvin: g·K/(m3·hPa).
+constexpr double VapourDensityFactor = 216.674;
+constexpr double Percent = 100.0;
+constexpr double GramsPerKg = 1000.0;
+
+// Fixes a unit mode for one relation and gives the caller's mode back on every exit.
+class UnitModeScope {
+ public:
+  UnitModeScope(PsychroParams* p, int32_t mode) : p_(p), saved_(p->UnitMode) { p->UnitMode = mode; }
+  ~UnitModeScope() { p_->UnitMode = saved_; }
+  UnitModeScope(const UnitModeScope&) = delete;
+  UnitModeScope& operator=(const UnitModeScope&) = delete;
+
+ private:
+  PsychroParams* p_;
+  int32_t saved_;
+};
+
+double Epsilon(const PsychroParams* p) { return p->MolarMassWater / p->MolarMassAir; }
+
+// Enthalpy argument in kcal/kg(DA) whatever the mode.
+double EnthalpyInKcal(const PsychroParams* p, double enh) {
+  return p->UnitMode == UnitModeHPa ? enh / p->KcalToKJ : enh;
+}
+}  // namespace
+
+int32_t ShFromPv(PsychroParams* p, const double* pressure, const double* pv, double* result) {
+  *result = 0.0;
+  double a = *pressure;
+  double b = *pv;
+  if (p->UnitMode == UnitModeHPa) {
+    a *= p->HPaToMmHg;
+    b *= p->HPaToMmHg;
+  }
+  const double d = a - b;
+  if (d <= 0.0) return StatusFailed;
+  return StoreFinite(Epsilon(p) * b / d, result);
+}
+
+int32_t ShFromPvStd(PsychroParams* p, const double* pv, double* result) {
+  return ShFromPv(p, &p->PAtmMmHg, pv, result);
+}
+
+int32_t ShFromDbRh(PsychroParams* p, const double* db, const double* rh, double* result) {
+  *result = 0.0;
+  double pws;
+  if (Failed(SatPressure(p, db, &pws))) return StatusFailed;
+  const double pv = pws * *rh / Percent;
+  return ShFromPv(p, &p->PAtmMmHg, &pv, result);
+}
+
+int32_t ShFromEnhDb(PsychroParams* p, const double* enh, const double* db, double* result) {
+  *result = 0.0;
+  const double h = EnthalpyInKcal(p, *enh);
+  const double d = p->CpVapour * *db + p->LatentVap;
+  if (d == 0.0) return StatusFailed;
+  return StoreFinite((h - p->CpAir * *db) / d, result);
+}
+
+int32_t EnhFromDbSh(PsychroParams* p, const double* db, const double* sh, double* result) {
+  *result = 0.0;
+  const double e = (p->CpVapour * *db + p->LatentVap) * *sh + p->CpAir * *db;
+  return StoreFinite(p->UnitMode == UnitModeHPa ? e * p->KcalToKJ : e, result);
+}
+
+int32_t SvFromDbSh(PsychroParams* p, const double* db, const double* sh, double* result) {
+  *result = 0.0;
+  return StoreFinite((*db + p->KelvinOffset) * GasConstAirKJPerKgK *
+                         (MolarMassRatioAirToWater * *sh + 1.0) / p->PAtmKPa,
+                     result);
+}
+
+int32_t DbFromSvSh(PsychroParams* p, const double* sv, const double* sh, double* result) {
+  *result = 0.0;
+  return StoreFinite(
+      *sv / GasConstAirKJPerKgK / (MolarMassRatioAirToWater * *sh + 1.0) * p->PAtmKPa -
+          p->KelvinOffset,
+      result);
+}
+
+int32_t DbFromEnhSh(PsychroParams* p, const double* enh, const double* sh, double* result) {
+  *result = 0.0;
+  const double h = EnthalpyInKcal(p, *enh);
+  return StoreFinite((h - p->LatentVap * *sh) / (p->CpVapour * *sh + p->CpAir), result);
+}
+
+int32_t DbFromWbSh(PsychroParams* p, const double* wb, const double* sh, double* result) {
+  *result = 0.0;
+  const bool iced = *wb < 0.0;
+  const double c = iced ? p->CIce : p->CWater;
+  const double latent = iced ? p->LatentVap + p->LatentFusion : p->LatentVap;
+  double pws;
+  if (Failed(SatPressure(p, wb, &pws))) return StatusFailed;
+  double shSat;
+  if (Failed(ShFromPv(p, &p->PAtmMmHg, &pws, &shSat))) return StatusFailed;
+  const double a = p->CpVapour * shSat + p->CpAir;
+  const double b = p->CpVapour * *sh + p->CpAir;
+  if (b == 0.0) return StatusFailed;
+  return StoreFinite(((latent - c * *wb) * (shSat - *sh) + a * *wb) / b, result);
+}
+
+int32_t VhFromDbRh(PsychroParams* p, const double* db, const double* rh, double* result) {
+  const UnitModeScope mode(p, UnitModeHPa);
+  *result = 0.0;
+  double pws;
+  if (Failed(SatPressure(p, db, &pws))) return StatusFailed;
+  const double pv = pws * *rh / Percent;
+  return StoreFinite(pv * VapourDensityFactor / (p->KelvinOffset + *db), result);
+}
+
+int32_t VhFromDbSh(PsychroParams* p, const double* db, const double* sh, double* result) {
+  *result = 0.0;
+  double sv;
+  if (Failed(SvFromDbSh(p, db, sh, &sv))) return StatusFailed;
+  return StoreFinite(*sh * GramsPerKg / sv, result);
+}
+
+int32_t RhFromDbSh(PsychroParams* p, const double* db, const double* sh, double* result) {
+  const UnitModeScope mode(p, UnitModeMmHg);
+  *result = 0.0;
+  double pws;
+  if (Failed(SatPressure(p, db, &pws))) return StatusFailed;
+  const double a = Epsilon(p) + *sh;
+  if (a == 0.0 || pws == 0.0) return StatusFailed;
+  return StoreFinite(p->PAtmMmHg * *sh * Percent / pws / a, result);
+}
+
+int32_t RhFromDbVh(PsychroParams* p, const double* db, const double* vh, double* result) {
+  const UnitModeScope mode(p, UnitModeHPa);
+  *result = 0.0;
+  double pws;
+  if (Failed(SatPressure(p, db, &pws))) return StatusFailed;
+  if (pws == 0.0) return StatusFailed;
+  return StoreFinite((*db + p->KelvinOffset) * *vh * Percent / pws / VapourDensityFactor, result);
+}
+
+}  // namespace vaporin

@@ -1,0 +1,55 @@
+#include "engine/sat_pressure.h"
+
+#include <cmath>
+
+#include "engine/finite_result.h"
+
+namespace vaporin {
+
+namespace {
+// The branch choice uses the plain 273.15, not the record's single-precision offset.
+constexpr double CelsiusToKelvin = 273.15;
+constexpr double CriticalTemperatureC = 373.946;
+constexpr double CriticalTemperatureK = 647.096;
+constexpr double CriticalPressurePa = 2.2064e7;
+constexpr double PaPerHPa = 100.0;
+
+double IceHPa(double tk) {
+  return std::exp(-6024.5282 / tk + 24.7219 + 0.010613868 * tk - 0.000013198825 * tk * tk -
+                  0.49382577 * std::log(tk));
+}
+
+double WaterHPa(double tk) {
+  return std::exp(-6096.9385 / tk + 16.635794 - 0.02711193 * tk + 0.00001673952 * tk * tk +
+                  2.433502 * std::log(tk));
+}
+
+// Wagner and Pruss.
+double IapwsHPa(double tk) {
+  const double tau = 1.0 - tk / CriticalTemperatureK;
+  const double sum = -7.85951783 * tau + 1.84408259 * std::pow(tau, 1.5) -
+                     11.7866497 * std::pow(tau, 3.0) + 22.6807411 * std::pow(tau, 3.5) -
+                     15.9618719 * std::pow(tau, 4.0) + 1.80122502 * std::pow(tau, 7.5);
+  return std::exp(CriticalTemperatureK / tk * sum + std::log(CriticalPressurePa)) / PaPerHPa;
+}
+}  // namespace
+
+int32_t SatPressure(PsychroParams* p, const double* t, double* result) {
+  *result = 0.0;
+  const double tc = *t;
+  const double tk = tc + CelsiusToKelvin;
+  if (tk <= 0.0) return StatusFailed;
+  double hPa;
+  if (tc < 0.0) {
+    hPa = IceHPa(tk);
+  } else if (tc < 100.0) {
+    hPa = WaterHPa(tk);
+  } else if (tc < CriticalTemperatureC) {
+    hPa = IapwsHPa(tk);
+  } else {
+    return StatusFailed;
+  }
+  return StoreFinite(p->UnitMode == UnitModeHPa ? hPa : hPa * p->HPaToMmHg, result);
+}
+
+}  // namespace vaporin

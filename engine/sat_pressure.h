@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/psychro_params.h"
+
+namespace vaporin {
+
+// Saturation vapour pressure at t °C: over ice below 0 °C, over water up to 100 °C, by the
+// IAPWS equation above. mmHg, or hPa under UnitModeHPa. Fails at or below 0 K and from the
+// critical temperature up.
+int32_t SatPressure(PsychroParams* p, const double* t, double* result);
+
+}  // namespace vaporin

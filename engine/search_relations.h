@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/psychro_params.h"
+
+// The relations without a closed form, each a StepSearch over one temperature (°C) or one
+// humidity ratio (kg/kg(DA)) whose probe is a forward relation. Same conventions as the
+// closed-form relations; none of them changes UnitMode.
+namespace vaporin {
+
+// Above this humidity ratio (kg/kg(DA)) the wet bulb and the dew point are fixed values.
+inline constexpr double SearchlessShLimit = 10000.0;
+inline constexpr double WbAboveShLimitC = 100.0;
+inline constexpr double DpAboveShLimitC = 99.99999;
+// A dew point found below this (°C) is reported as absolute zero.
+inline constexpr double DpAbsoluteZeroBelowC = -200.0;
+
+int32_t WbFromDbSh(PsychroParams* p, const double* db, const double* sh, double* result);
+int32_t DpFromSh(PsychroParams* p, const double* sh, double* result);
+int32_t ShFromDbWb(PsychroParams* p, const double* db, const double* wb, double* result);
+int32_t ShFromDbSv(PsychroParams* p, const double* db, const double* sv, double* result);
+int32_t ShFromSvWb(PsychroParams* p, const double* sv, const double* wb, double* result);
+int32_t DbFromWbVh(PsychroParams* p, const double* wb, const double* vh, double* result);
+int32_t DbFromSvVh(PsychroParams* p, const double* sv, const double* vh, double* result);
+int32_t DbFromEnhVh(PsychroParams* p, const double* enh, const double* vh, double* result);
+int32_t DbFromRhSh(PsychroParams* p, const double* rh, const double* sh, double* result);
+int32_t DbFromRhVh(PsychroParams* p, const double* rh, const double* vh, double* result);
+int32_t DbFromShVh(PsychroParams* p, const double* sh, const double* vh, double* result);
+int32_t DbFromRhEnh(PsychroParams* p, const double* rh, const double* enh, double* result);
+int32_t DbFromRhWb(PsychroParams* p, const double* rh, const double* wb, double* result);
+int32_t DbFromRhSv(PsychroParams* p, const double* rh, const double* sv, double* result);
+int32_t DbFromSvEnh(PsychroParams* p, const double* sv, const double* enh, double* result);
+
+}  // namespace vaporin

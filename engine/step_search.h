@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/finite_result.h"
+#include "engine/psychro_params.h"
+
+namespace vaporin {
+
+// Probes that did not overshoot, counted over the whole search, before it gives up.
+inline constexpr int32_t MaxProbesBelowTarget = 100000;
+// Each step size is the previous one times this factor, in double precision.
+inline constexpr double StepShrinkFactor = 0.1;
+
+struct SearchFamily {
+  double Start;
+  double FirstStep;
+  double Tolerance;
+};
+
+// Temperatures, °C: from -270 in steps of 10, 1, ... 1e-8 (ten sizes).
+inline SearchFamily TemperatureSearch(const PsychroParams* p) { return {-270.0, 10.0, p->TolTemp}; }
+
+// Humidity ratios, kg/kg(DA): from -TolSH in steps of 0.01 down to 0.00001 (four sizes).
+inline SearchFamily HumidityRatioSearch(const PsychroParams* p) {
+  return {-p->TolSH, 0.01, p->TolSH};
+}
+
+// Whether the probe overshoots the target when strictly above it (a probe rising with the
+// trial value) or strictly below it (a falling one).
+enum class Overshoot { Above, Below };
+
+// Steps the trial value up from the start until the probe overshoots the target, then steps
+// back and continues with a tenth of the step, while the step exceeds the tolerance. The
+// result is the last trial value that did not overshoot (or the start). A failed probe ends
+// the search; so does the 100001st probe that did not overshoot.
+// `probe(double s, double* value)` returns a status like any relation.
+template <typename Probe>
+int32_t StepSearch(const SearchFamily& family, double target, Overshoot overshoot, Probe&& probe,
+                   double* result) {
+  *result = 0.0;
+  double s = family.Start;
+  double step = family.FirstStep;
+  int32_t probesBelowTarget = 0;
+  while (step > family.Tolerance) {
+    for (;;) {
+      s += step;
+      double value;
+      if (Failed(probe(s, &value))) return StatusFailed;
+      const bool over = overshoot == Overshoot::Above ? value > target : value < target;
+      if (over) {
+        s -= step;
+        step *= StepShrinkFactor;
+        break;
+      }
+      if (++probesBelowTarget > MaxProbesBelowTarget) return StatusFailed;
+    }
+  }
+  return StoreFinite(s, result);
+}
+
+}  // namespace vaporin

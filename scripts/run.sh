@@ -5,6 +5,6 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 cmake --preset default
-cmake --build --preset default
+cmake --build --preset default --target vaporin
 
-echo "Vaporin's engine is built (build/default). The window is not part of this build yet."
+exec build/default/app/vaporin

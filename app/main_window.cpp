@@ -1,0 +1,150 @@
+#include "app/main_window.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <clocale>
+
+#include "app/application.h"
+#include "app/build_info.h"
+#include "app/clickable_label.h"
+#include "app/platform.h"
+#include "app/scaled_view.h"
+#include "app/window_geometry.h"
+
+namespace vaporin {
+
+namespace {
+constexpr double StartUpWidthFactor = 0.75;
+constexpr double StartUpHeightFactor = 0.8;
+constexpr double TitleHintGap = 6.0;
+
+LabelBox BoxOf(const QLabel* label) {
+  return {static_cast<double>(label->x()), static_cast<double>(label->y()),
+          static_cast<double>(label->width()), static_cast<double>(label->height())};
+}
+
+void PlaceHintAfterTitle(QLabel* title, QLabel* hint, double gap) {
+  title->adjustSize();
+  hint->adjustSize();
+  const Position at = PlaceAfter(BoxOf(title), hint->height(), gap);
+  hint->move(static_cast<int>(at.Left), static_cast<int>(at.Top));
+}
+}  // namespace
+
+TForm1::TForm1(Platform& platform, QWidget* parent)
+    : QWidget(parent), Params(InitPsychroParams()), platform_(platform) {
+  BuildControls();
+  connect(QGuiApplication::inputMethod(), &QInputMethod::visibleChanged, this, [this] {
+    if (!QGuiApplication::inputMethod()->isVisible()) {
+      RunGuarded([this] { FormVirtualKeyboardHidden(); });
+    }
+  });
+  connect(air_f, &ClickableLabel::Clicked, this, [this] { RunGuarded([this] { air_fClick(); }); });
+  RunGuarded([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() {
+  RunGuarded([this] { FormDestroy(); });
+}
+
+void TForm1::FormCreate() {
+  SetSettingsPath();
+  MoveContentIntoScaledLayout();
+  ApplyStartUpSize();
+  // No on-screen keyboard toolbar service exists on the desktop; there is nothing to switch on.
+  FillWindowWithScrollBox();
+  Params.UnitMode = UnitModeMmHg;
+  TakeOverDecimalSeparator();
+  State = AirState{};
+  DisplayLock = false;
+  PrepareSettingsPanel();
+}
+
+void TForm1::SetSettingsPath() {
+  SettingsFolder = platform_.DocumentsFolder() + QDir::separator();
+  SettingsFileName = QStringLiteral("vaporin.ini");
+}
+
+void TForm1::MoveContentIntoScaledLayout() { ScaledLayout1->SetContent(MainLayout1); }
+
+void TForm1::ApplyStartUpSize() {
+  resize(ReferenceWidth, VertScrollBox1->height() + 1);
+  ScaledLayout1->SetReferenceSize(size());
+  ScaledLayout1->setGeometry(ScaledLayout1->parentWidget()->rect());
+  resize(static_cast<int>(width() * StartUpWidthFactor), height());
+  resize(width(), static_cast<int>(height() * StartUpHeightFactor));
+}
+
+void TForm1::FillWindowWithScrollBox() {
+  auto* fill = new QVBoxLayout(this);
+  fill->setContentsMargins(0, 0, 0, 0);
+  fill->addWidget(VertScrollBox1);
+}
+
+void TForm1::TakeOverDecimalSeparator() {
+  LocaleDecimalSeparator = platform_.DecimalSeparator();
+  // From here on the C library formats and reads numbers with "."; the user's separator is
+  // put in and taken out by the program itself.
+  std::setlocale(LC_NUMERIC, "C");
+}
+
+void TForm1::PrepareSettingsPanel() {
+  Panel_Con->hide();
+  RectMask->setGeometry(MainLayout1->rect());
+  Panel_Con->setParent(MainLayout1);
+  Panel_Con->raise();
+}
+
+void TForm1::FormDestroy() { platform_.EndProcess(0); }
+
+void TForm1::SetStayOnTop(bool on) {
+  if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) return;
+  const bool shown = isVisible();
+  setWindowFlag(Qt::WindowStaysOnTopHint, on);
+  // Changing the window's flags hides it.
+  if (shown) show();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  RunGuarded([this] { FormResize(); });
+}
+
+void TForm1::FormResize() {
+  PlaceHintAfterTitle(L_title1, TopL, TitleHintGap);
+
+  const double width = VertScrollBox1->width();
+  const double height = VertScrollBox1->height();
+  const double scale = ScaleFactor(width, height);
+  const ScaledBox box = ScaledLayoutBox(width, scale);
+  ScaledLayout1->SetScaledGeometry(box.Left, static_cast<float>(ScaledLayout1->y()), box.Width,
+                                   box.Height);
+  // The scroll box scrolls over whatever of the content lies below the window.
+  VertScrollBox1->widget()->resize(static_cast<int>(width),
+                                   ScaledLayout1->y() + ScaledLayout1->height());
+}
+
+void TForm1::FormVirtualKeyboardHidden() { RestoreScrollPosition(); }
+
+void TForm1::RestoreScrollPosition() {
+  VertScrollBox1->verticalScrollBar()->setValue(0);
+  VertScrollBox1->widget()->updateGeometry();
+}
+
+void TForm1::Timer1Timer() {
+  DisplayLock = false;
+  Timer1->stop();
+  Button1->setFocus();
+}
+
+void TForm1::air_fClick() { platform_.OpenWebAddress(QStringLiteral(VAPORIN_WEB_ADDRESS)); }
+
+}  // namespace vaporin

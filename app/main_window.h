@@ -1,0 +1,115 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+#include "engine/psychro_params.h"
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QScrollArea;
+class QTimer;
+
+namespace vaporin {
+
+class ClickableLabel;
+class ListRow;
+class Platform;
+class ScaledView;
+
+// The one main window. Its controls are public, as the window's own parts, so that the
+// workflow, the panel and the tests reach them by their names.
+class TForm1 final : public QWidget {
+ public:
+  explicit TForm1(Platform& platform, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // Keeps the window above ordinary windows, or lets it be one of them again.
+  void SetStayOnTop(bool on);
+
+  // Handlers.
+  void FormResize();
+  void FormVirtualKeyboardHidden();
+  void RestoreScrollPosition();
+  void Timer1Timer();
+  void air_fClick();
+
+  // Controls, in the order of the window's layout.
+  QScrollArea* VertScrollBox1;
+  ScaledView* ScaledLayout1;
+  QWidget* MainLayout1;
+  QFrame* ToolBar1;
+  QLabel* L_title1;
+  QLabel* TopL;
+  QFrame* ListBox1;
+  ListRow* ListBoxItem1;
+  ListRow* ListBoxItem2;
+  ListRow* ListBoxItem8;
+  ListRow* ListBoxItem3;
+  ListRow* ListBoxItem4;
+  ListRow* ListBoxItem5;
+  ListRow* ListBoxItem6;
+  ListRow* ListBoxItem7;
+  ListRow* ListBoxItem9;
+  QLineEdit* DB;
+  QLineEdit* RH;
+  QLineEdit* VH;
+  QLineEdit* SH;
+  QLineEdit* DP;
+  QLineEdit* ENH;
+  QLineEdit* WB;
+  QLineEdit* SV;
+  ClickableLabel* air_f;
+  QPushButton* Button1;
+  QPushButton* Set_Button1;
+  QLabel* Image2;
+  QWidget* RectMask;
+  QFrame* Panel_Con;
+  QListWidget* LB_txt;
+  QTimer* Timer1;
+
+  // The eight edit boxes from top to bottom, which is also the Tab order.
+  std::array<QLineEdit*, 8> Boxes() const { return {DB, RH, VH, SH, DP, ENH, WB, SV}; }
+
+  // State owned by the window for the whole run.
+  QString SettingsFolder;
+  QChar LocaleDecimalSeparator;
+  QString SettingsFileName;
+  bool DisplayLock = false;
+  PsychroParams Params;
+  AirState State{};
+  int32_t PairCode = 0;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BuildTitleBar();
+  void BuildList();
+  void BuildFooter(ListRow* footer);
+  void BuildHiddenParts();
+  void ApplyLook();
+
+  // Start-up, in its fixed order.
+  void FormCreate();
+  void SetSettingsPath();
+  void MoveContentIntoScaledLayout();
+  void ApplyStartUpSize();
+  void FillWindowWithScrollBox();
+  void TakeOverDecimalSeparator();
+  void PrepareSettingsPanel();
+
+  // Shutdown: the process ends here.
+  void FormDestroy();
+
+  Platform& platform_;
+};
+
+}  // namespace vaporin

@@ -1,0 +1,252 @@
+// The controls of the main window, at their designed sizes and positions in layout units.
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSvgRenderer>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/application.h"
+#include "app/build_info.h"
+#include "app/clickable_label.h"
+#include "app/list_row.h"
+#include "app/main_window.h"
+#include "app/scaled_view.h"
+#include "app/window_geometry.h"
+
+namespace vaporin {
+
+namespace {
+constexpr int DesignedWidth = 340;
+constexpr int DesignedHeight = 400;
+constexpr int TitleBarHeight = 46;
+constexpr int RowHeight = 38;
+constexpr int FooterHeight = 36;
+constexpr int BoxWidth = 90;
+constexpr int BoxHeight = 32;
+constexpr int BoxTop = 3;
+constexpr int BoxRightMargin = 5;
+constexpr int RowTextSize = 20;  // px, as the edit boxes
+constexpr int TitleTextSize = 24;
+constexpr int HintTextSize = 16;
+constexpr int CreditTextSize = 12;  // px, drawn 1.2 times larger
+constexpr double CreditEnlargement = 1.2;
+constexpr int GearButtonWidth = 45;
+constexpr int GearButtonHeight = 34;
+constexpr int GearButtonTop = 1;
+constexpr int GearButtonRightMargin = DesignedWidth - 287 - GearButtonWidth;
+constexpr int GearPictureSize = 90;  // px, drawn at 32 x 32
+constexpr int GearDrawnSize = 32;
+constexpr int TimerIntervalMs = 100;
+constexpr QRect PanelDesignedGeometry(385, 8, 352, 373);
+
+const char* const BaseTitles[] = {
+    "Input 2 params",        " Dry Bulb Temperature",  " Relative Humidity",
+    " Specific Humidity",    " Dew Point Temperature", " Specific Enthalpy",
+    " Wet Bulb Temperature", " Specific Volume",       " Absolute Humidity",
+};
+
+QFont PixelFont(int pixelSize, bool bold = false) {
+  QFont font;
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  return font;
+}
+
+QLineEdit* MakeBox(const QString& name, const QString& accessibleName, ListRow* row) {
+  auto* box = new QLineEdit(row);
+  box->setObjectName(name);
+  box->setAccessibleName(accessibleName);
+  box->setAlignment(Qt::AlignCenter);
+  box->setFont(PixelFont(RowTextSize, true));
+  // Numbers only: no input-method editor composing text in the box.
+  box->setAttribute(Qt::WA_InputMethodEnabled, false);
+  box->setGeometry(0, BoxTop, BoxWidth, BoxHeight);
+  row->AnchorRight(box, BoxRightMargin);
+  return box;
+}
+
+QPixmap GearPicture() {
+  QPixmap picture(GearPictureSize, GearPictureSize);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  QSvgRenderer(QStringLiteral(":/vaporin/gear.svg")).render(&painter);
+  return picture;
+}
+}  // namespace
+
+void TForm1::BuildControls() {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Vaporin"));
+  move(0, 0);
+
+  VertScrollBox1 = new QScrollArea(this);
+  VertScrollBox1->setObjectName(QStringLiteral("VertScrollBox1"));
+  VertScrollBox1->setFrameShape(QFrame::NoFrame);
+  VertScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  VertScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  VertScrollBox1->setWidgetResizable(false);
+  VertScrollBox1->setGeometry(0, 0, DesignedWidth, DesignedHeight);
+  auto* scrolled = new QWidget;
+  scrolled->setObjectName(QStringLiteral("VertScrollBox1Content"));
+  VertScrollBox1->setWidget(scrolled);
+
+  ScaledLayout1 = new ScaledView(scrolled);
+  ScaledLayout1->setObjectName(QStringLiteral("ScaledLayout1"));
+
+  MainLayout1 = new QWidget(scrolled);
+  MainLayout1->setObjectName(QStringLiteral("MainLayout1"));
+  MainLayout1->resize(DesignedWidth, DesignedHeight);
+
+  BuildList();
+  BuildTitleBar();
+  auto* stack = new QVBoxLayout(MainLayout1);
+  stack->setContentsMargins(0, 0, 0, 0);
+  stack->setSpacing(0);
+  stack->addWidget(ToolBar1);
+  stack->addWidget(ListBox1, 1);
+
+  RectMask = new QWidget(MainLayout1);
+  RectMask->setObjectName(QStringLiteral("RectMask"));
+  RectMask->setAttribute(Qt::WA_StyledBackground);
+  RectMask->hide();
+
+  BuildHiddenParts();
+  ApplyLook();
+}
+
+void TForm1::BuildTitleBar() {
+  ToolBar1 = new QFrame(MainLayout1);
+  ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+  ToolBar1->setFixedHeight(TitleBarHeight);
+
+  L_title1 = new QLabel(QStringLiteral("Vaporin"), ToolBar1);
+  L_title1->setObjectName(QStringLiteral("L_title1"));
+  L_title1->setFont(PixelFont(TitleTextSize, true));
+  L_title1->move(14, 17);
+  L_title1->adjustSize();
+
+  TopL = new QLabel(QString::fromUtf8(BaseTitles[0]), ToolBar1);
+  TopL->setObjectName(QStringLiteral("TopL"));
+  TopL->setFont(PixelFont(HintTextSize));
+  TopL->move(99, 23);
+  TopL->adjustSize();
+}
+
+void TForm1::BuildList() {
+  ListBox1 = new QFrame(MainLayout1);
+  ListBox1->setObjectName(QStringLiteral("ListBox1"));
+  auto* rows = new QVBoxLayout(ListBox1);
+  // Inner margin of 1 at the top and 1 at the right.
+  rows->setContentsMargins(0, 1, 1, 0);
+  rows->setSpacing(0);
+  auto makeRow = [&](const char* name, const char* title, int height) {
+    auto* row = new ListRow(QString::fromLatin1(name), QString::fromUtf8(title), ListBox1);
+    row->setFont(PixelFont(RowTextSize));
+    row->setGeometry(0, 0, DesignedWidth, height);
+    row->setFixedHeight(height);
+    rows->addWidget(row);
+    return row;
+  };
+  ListBoxItem1 = makeRow("ListBoxItem1", BaseTitles[1], RowHeight);
+  ListBoxItem2 = makeRow("ListBoxItem2", BaseTitles[2], RowHeight);
+  ListBoxItem8 = makeRow("ListBoxItem8", BaseTitles[8], RowHeight);
+  ListBoxItem3 = makeRow("ListBoxItem3", BaseTitles[3], RowHeight);
+  ListBoxItem4 = makeRow("ListBoxItem4", BaseTitles[4], RowHeight);
+  ListBoxItem5 = makeRow("ListBoxItem5", BaseTitles[5], RowHeight);
+  ListBoxItem6 = makeRow("ListBoxItem6", BaseTitles[6], RowHeight);
+  ListBoxItem7 = makeRow("ListBoxItem7", BaseTitles[7], RowHeight);
+  ListBoxItem9 = makeRow("ListBoxItem9", "", FooterHeight);
+  rows->addStretch(1);
+
+  DB = MakeBox(QStringLiteral("DB"), QStringLiteral("Dry bulb temperature"), ListBoxItem1);
+  RH = MakeBox(QStringLiteral("RH"), QStringLiteral("Relative humidity"), ListBoxItem2);
+  VH = MakeBox(QStringLiteral("VH"), QStringLiteral("Absolute humidity"), ListBoxItem8);
+  SH = MakeBox(QStringLiteral("SH"), QStringLiteral("Specific humidity"), ListBoxItem3);
+  DP = MakeBox(QStringLiteral("DP"), QStringLiteral("Dew point temperature"), ListBoxItem4);
+  ENH = MakeBox(QStringLiteral("ENH"), QStringLiteral("Specific enthalpy"), ListBoxItem5);
+  WB = MakeBox(QStringLiteral("WB"), QStringLiteral("Wet bulb temperature"), ListBoxItem6);
+  SV = MakeBox(QStringLiteral("SV"), QStringLiteral("Specific volume"), ListBoxItem7);
+  const auto boxes = Boxes();
+  for (size_t i = 1; i < boxes.size(); ++i) QWidget::setTabOrder(boxes[i - 1], boxes[i]);
+
+  BuildFooter(ListBoxItem9);
+}
+
+void TForm1::BuildFooter(ListRow* footer) {
+  air_f = new ClickableLabel(QStringLiteral(VAPORIN_CREDIT_TEXT), footer);
+  air_f->setObjectName(QStringLiteral("air_f"));
+  QFont serif(QStringLiteral("Times New Roman"));
+  serif.setStyleHint(QFont::Serif);
+  serif.setPixelSize(static_cast<int>(CreditTextSize * CreditEnlargement + 0.5));
+  air_f->setFont(serif);
+  air_f->setCursor(Qt::PointingHandCursor);
+  air_f->adjustSize();
+  footer->AnchorCentre(air_f);
+
+  // Never seen: it only takes the focus away from the edit boxes.
+  Button1 = new QPushButton(QStringLiteral("Button1"), footer);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1->setFlat(true);
+  Button1->setFocusPolicy(Qt::ClickFocus);
+  Button1->setGeometry(-8, -336, 0, 0);
+
+  Set_Button1 = new QPushButton(footer);
+  Set_Button1->setObjectName(QStringLiteral("Set_Button1"));
+  Set_Button1->setAccessibleName(QStringLiteral("Settings"));
+  Set_Button1->setFocusPolicy(Qt::NoFocus);
+  Set_Button1->setGeometry(0, GearButtonTop, GearButtonWidth, GearButtonHeight);
+  footer->AnchorRight(Set_Button1, GearButtonRightMargin);
+  Image2 = new QLabel(Set_Button1);
+  Image2->setObjectName(QStringLiteral("Image2"));
+  Image2->setPixmap(GearPicture());
+  Image2->setScaledContents(true);
+  Image2->setAttribute(Qt::WA_TransparentForMouseEvents);
+  Image2->setGeometry((GearButtonWidth - GearDrawnSize) / 2, (GearButtonHeight - GearDrawnSize) / 2,
+                      GearDrawnSize, GearDrawnSize);
+}
+
+void TForm1::BuildHiddenParts() {
+  Panel_Con = new QFrame(this);
+  Panel_Con->setObjectName(QStringLiteral("Panel_Con"));
+  Panel_Con->setGeometry(PanelDesignedGeometry);
+
+  LB_txt = new QListWidget(MainLayout1);
+  LB_txt->setObjectName(QStringLiteral("LB_txt"));
+  for (const char* title : BaseTitles) LB_txt->addItem(QString::fromUtf8(title));
+  LB_txt->hide();
+
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(TimerIntervalMs);
+  connect(Timer1, &QTimer::timeout, this, [this] { RunGuarded([this] { Timer1Timer(); }); });
+  Timer1->start();
+}
+
+void TForm1::ApplyLook() {
+  MainLayout1->setStyleSheet(QStringLiteral(R"(
+    #MainLayout1 { background: #f4f6f8; }
+    #ToolBar1 { background: #2a6f97; }
+    #L_title1 { color: #ffffff; }
+    #TopL { color: #d6e6f0; }
+    #ListBox1 { background: transparent; }
+    vaporin--ListRow { background: #ffffff; border-bottom: 1px solid #dde3e9; color: #1f2933; }
+    #ListBoxItem9 { background: transparent; border: none; }
+    QLineEdit { background: #ffffff; color: #1f2933; border: 1px solid #b4c0cc;
+                border-radius: 4px; padding: 0 2px; }
+    QLineEdit:focus { border: 2px solid #2a6f97; }
+    QLineEdit:disabled { background: #eef1f4; color: #9aa5b1; }
+    #air_f { color: rgb(192, 192, 192); }
+    #Set_Button1 { background: transparent; border: 1px solid transparent; border-radius: 6px; }
+    #Set_Button1:hover { background: #e3e9ef; border-color: #c9d3dc; }
+    #Set_Button1:pressed { background: #d3dce5; }
+    #RectMask { background: rgba(0, 0, 0, 51); }
+    #Panel_Con { background: #ffffff; border: 1px solid #b4c0cc; border-radius: 6px; }
+  )"));
+}
+
+}  // namespace vaporin

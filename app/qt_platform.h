@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/platform.h"
+
+namespace vaporin {
+
+// The real machine, through Qt.
+class QtPlatform final : public Platform {
+ public:
+  QString DocumentsFolder() const override;
+  bool IsShiftHeld() const override;
+  LocaleLanguage UserLanguage() const override;
+  QChar DecimalSeparator() const override;
+  void OpenWebAddress(const QString& address) override;
+  [[noreturn]] void EndProcess(int exitCode) override;
+};
+
+}  // namespace vaporin

@@ -1,0 +1,63 @@
+#include "app/scaled_view.h"
+
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QResizeEvent>
+#include <QWheelEvent>
+#include <cmath>
+
+namespace vaporin {
+
+ScaledView::ScaledView(QWidget* parent) : QGraphicsView(parent) {
+  setScene(new QGraphicsScene(this));
+  setFrameShape(QFrame::NoFrame);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                 QPainter::SmoothPixmapTransform);
+  setBackgroundRole(QPalette::Window);
+}
+
+void ScaledView::SetReferenceSize(const QSize& size) {
+  referenceSize_ = size;
+  scene()->setSceneRect(0, 0, size.width(), size.height());
+  if (proxy_ != nullptr) proxy_->widget()->resize(size);
+  UpdateScale();
+}
+
+void ScaledView::SetContent(QWidget* content) {
+  content->setParent(nullptr);
+  proxy_ = scene()->addWidget(content);
+  if (!referenceSize_.isEmpty()) content->resize(referenceSize_);
+  UpdateScale();
+}
+
+QWidget* ScaledView::Content() const { return proxy_ != nullptr ? proxy_->widget() : nullptr; }
+
+void ScaledView::SetScaledGeometry(float left, float top, float width, float height) {
+  exactSize_ = QSizeF(width, height);
+  setGeometry(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)),
+              static_cast<int>(std::ceil(width)), static_cast<int>(std::ceil(height)));
+  UpdateScale();
+}
+
+void ScaledView::resizeEvent(QResizeEvent* event) {
+  QGraphicsView::resizeEvent(event);
+  // A size set by a layout rather than SetScaledGeometry is taken as it is.
+  if (std::ceil(exactSize_.width()) != event->size().width() ||
+      std::ceil(exactSize_.height()) != event->size().height()) {
+    exactSize_ = event->size();
+  }
+  UpdateScale();
+}
+
+void ScaledView::wheelEvent(QWheelEvent* event) { event->ignore(); }
+
+void ScaledView::UpdateScale() {
+  if (referenceSize_.isEmpty() || exactSize_.isEmpty()) return;
+  setTransform(QTransform::fromScale(exactSize_.width() / referenceSize_.width(),
+                                     exactSize_.height() / referenceSize_.height()));
+}
+
+}  // namespace vaporin

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QGraphicsView>
+#include <QSize>
+
+class QGraphicsProxyWidget;
+
+namespace vaporin {
+
+// A container whose content is laid out at a fixed reference size and drawn stretched to the
+// container's size, each axis by its own ratio. Typing, focus, double clicks and the
+// clipboard keep working in the content.
+class ScaledView final : public QGraphicsView {
+ public:
+  explicit ScaledView(QWidget* parent = nullptr);
+
+  void SetReferenceSize(const QSize& size);
+  QSize ReferenceSize() const { return referenceSize_; }
+  // Takes the content over; it is resized to the reference size.
+  void SetContent(QWidget* content);
+  QWidget* Content() const;
+  // Sets the size from unrounded layout units: the drawing scale uses them exactly.
+  void SetScaledGeometry(float left, float top, float width, float height);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  // The content never scrolls inside the view: the wheel goes on to the scroll box around it.
+  void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  void UpdateScale();
+
+  QSize referenceSize_;
+  QSizeF exactSize_;
+  QGraphicsProxyWidget* proxy_ = nullptr;
+};
+
+}  // namespace vaporin

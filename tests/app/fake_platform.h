@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QStringList>
+#include <optional>
+
+#include "app/platform.h"
+
+namespace vaporin {
+
+// A machine the tests choose: its folder, locale and Shift state; it records what the window
+// asks of it and never ends the test process.
+class FakePlatform final : public Platform {
+ public:
+  QString Documents = QStringLiteral("/nonexistent/documents");
+  bool ShiftHeld = false;
+  LocaleLanguage Language{QStringLiteral("en"), QStringLiteral("English"), {}, {}};
+  QChar Separator = QChar(',');
+  QStringList OpenedAddresses;
+  std::optional<int> EndedWith;
+
+  QString DocumentsFolder() const override { return Documents; }
+  bool IsShiftHeld() const override { return ShiftHeld; }
+  LocaleLanguage UserLanguage() const override { return Language; }
+  QChar DecimalSeparator() const override { return Separator; }
+  void OpenWebAddress(const QString& address) override { OpenedAddresses << address; }
+  void EndProcess(int exitCode) override { EndedWith = exitCode; }
+};
+
+}  // namespace vaporin

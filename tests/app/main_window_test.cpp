@@ -1,0 +1,234 @@
+#include "app/main_window.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <clocale>
+#include <memory>
+#include <stdexcept>
+
+#include "app/application.h"
+#include "app/build_info.h"
+#include "app/clickable_label.h"
+#include "app/list_row.h"
+#include "app/scaled_view.h"
+#include "tests/app/fake_platform.h"
+
+using namespace vaporin;
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  FakePlatform platform_;
+  std::unique_ptr<TForm1> form_;
+
+  TForm1& Form() { return *form_; }
+
+ private slots:
+  void init() {
+    platform_ = FakePlatform();
+    form_ = std::make_unique<TForm1>(platform_);
+  }
+
+  void cleanup() { form_.reset(); }
+
+  void opensAtTheStartUpSizeWithEmptyBoxes() {
+    QCOMPARE(Form().pos(), QPoint(0, 0));
+    QCOMPARE(Form().size(), QSize(288, 320));
+    QCOMPARE(Form().windowTitle(), QStringLiteral("Vaporin"));
+    QCOMPARE(Form().ScaledLayout1->ReferenceSize(), QSize(385, 401));
+    QCOMPARE(Form().ScaledLayout1->Content(), Form().MainLayout1);
+    QVERIFY(!Form().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    for (QLineEdit* box : Form().Boxes()) QVERIFY(box->text().isEmpty());
+    QCOMPARE(Form().Params.UnitMode, 0);
+    QCOMPARE(Form().Params.KelvinOffset, 273.1499938964844);
+    QCOMPARE(Form().PairCode, 0);
+    QVERIFY(!Form().DisplayLock);
+  }
+
+  void findsEveryControlByItsName() {
+    QWidget* content = Form().MainLayout1;
+    for (const char* name :
+         {"ToolBar1",     "L_title1",     "TopL",         "ListBox1",     "ListBoxItem1",
+          "ListBoxItem2", "ListBoxItem3", "ListBoxItem4", "ListBoxItem5", "ListBoxItem6",
+          "ListBoxItem7", "ListBoxItem8", "ListBoxItem9", "DB",           "RH",
+          "VH",           "SH",           "DP",           "ENH",          "WB",
+          "SV",           "air_f",        "Button1",      "Set_Button1",  "Image2",
+          "RectMask",     "Panel_Con",    "LB_txt"}) {
+      QVERIFY2(content->findChild<QWidget*>(QString::fromLatin1(name)) != nullptr, name);
+    }
+    QCOMPARE(Form().objectName(), QStringLiteral("Form1"));
+    QCOMPARE(Form().VertScrollBox1->objectName(), QStringLiteral("VertScrollBox1"));
+    QCOMPARE(Form().ScaledLayout1->objectName(), QStringLiteral("ScaledLayout1"));
+    QCOMPARE(Form().Timer1->interval(), 100);
+  }
+
+  void listsTheRowsInTheirOrderAndSizes() {
+    const QList<ListRow*> rows = {Form().ListBoxItem1, Form().ListBoxItem2, Form().ListBoxItem8,
+                                  Form().ListBoxItem3, Form().ListBoxItem4, Form().ListBoxItem5,
+                                  Form().ListBoxItem6, Form().ListBoxItem7, Form().ListBoxItem9};
+    const QStringList titles = {
+        " Dry Bulb Temperature", " Relative Humidity",     " Absolute Humidity",
+        " Specific Humidity",    " Dew Point Temperature", " Specific Enthalpy",
+        " Wet Bulb Temperature", " Specific Volume",       ""};
+    int top = 1;
+    for (int i = 0; i < rows.size(); ++i) {
+      QCOMPARE(rows[i]->Text(), titles[i]);
+      QCOMPARE(rows[i]->y(), top);
+      QCOMPARE(rows[i]->height(), i < 8 ? 38 : 36);
+      top += rows[i]->height();
+    }
+    // Each box sits 5 units from its row's right edge.
+    for (QLineEdit* box : Form().Boxes()) {
+      QCOMPARE(box->size(), QSize(90, 32));
+      QCOMPARE(box->parentWidget()->width() - box->geometry().right() - 1, 5);
+    }
+  }
+
+  void keepsTheBaseTitlesHidden() {
+    QListWidget* titles = Form().LB_txt;
+    QVERIFY(titles->isHidden());
+    const QStringList expected = {
+        "Input 2 params",        " Dry Bulb Temperature",  " Relative Humidity",
+        " Specific Humidity",    " Dew Point Temperature", " Specific Enthalpy",
+        " Wet Bulb Temperature", " Specific Volume",       " Absolute Humidity"};
+    QCOMPARE(titles->count(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) QCOMPARE(titles->item(i)->text(), expected[i]);
+  }
+
+  void preparesThePanelAndTheMaskHidden() {
+    QVERIFY(Form().Panel_Con->isHidden());
+    QCOMPARE(Form().Panel_Con->parentWidget(), Form().MainLayout1);
+    // The panel is the front-most child of the content.
+    QCOMPARE(Form().MainLayout1->children().last(), Form().Panel_Con);
+    QVERIFY(Form().RectMask->isHidden());
+    QCOMPARE(Form().RectMask->geometry(), Form().MainLayout1->rect());
+  }
+
+  void editBoxesAreCentredBoldWithoutInputMethodInTabOrder() {
+    const auto boxes = Form().Boxes();
+    for (QLineEdit* box : boxes) {
+      QVERIFY(box->alignment().testFlag(Qt::AlignHCenter));
+      QVERIFY(box->font().bold());
+      QVERIFY(!box->testAttribute(Qt::WA_InputMethodEnabled));
+      QVERIFY(!box->accessibleName().isEmpty());
+    }
+    for (size_t i = 1; i < boxes.size(); ++i) {
+      QWidget* next = boxes[i - 1]->nextInFocusChain();
+      while (next->focusPolicy() == Qt::NoFocus || !next->isEnabled()) {
+        next = next->nextInFocusChain();
+      }
+      QCOMPARE(next, boxes[i]);
+    }
+    QVERIFY((Form().Button1->focusPolicy() & Qt::TabFocus) == 0);
+  }
+
+  void setsTheSettingsPathAndTheDecimalSeparators() {
+    QCOMPARE(Form().SettingsFolder, QStringLiteral("/nonexistent/documents/"));
+    QCOMPARE(Form().SettingsFileName, QStringLiteral("vaporin.ini"));
+    QCOMPARE(Form().LocaleDecimalSeparator, QChar(','));
+    QCOMPARE(QString::fromLatin1(std::localeconv()->decimal_point), QStringLiteral("."));
+  }
+
+  void scalesTheContentOnResize_data() {
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QRect>("layout");
+    QTest::newRow("portrait") << QSize(300, 500) << QRect(0, 0, 300, 384);
+    QTest::newRow("landscape") << QSize(800, 600) << QRect(100, 0, 600, 767);
+    QTest::newRow("tall landscape") << QSize(1200, 800) << QRect(249, 0, 703, 898);
+    QTest::newRow("square") << QSize(800, 800) << QRect(0, 0, 800, 1023);
+  }
+
+  void scalesTheContentOnResize() {
+    QFETCH(QSize, window);
+    QFETCH(QRect, layout);
+    Form().show();
+    Form().resize(window);
+    QTRY_COMPARE(Form().VertScrollBox1->size(), window);
+    QCOMPARE(Form().ScaledLayout1->geometry(), layout);
+    // The content is stretched from the reference size, each axis by its own ratio.
+    const QTransform stretch = Form().ScaledLayout1->transform();
+    QVERIFY(qAbs(stretch.m11() * 385 - layout.width()) < 1.0);
+    QVERIFY(qAbs(stretch.m22() * 401 - layout.height()) < 1.0);
+  }
+
+  void placesTheHintAfterTheTitle() {
+    Form().show();
+    Form().resize(400, 500);
+    QLabel* title = Form().L_title1;
+    QLabel* hint = Form().TopL;
+    QTRY_COMPARE(hint->x(), title->x() + title->width() + 6);
+    QCOMPARE(hint->y() + hint->height(), title->y() + title->height() - 2);
+  }
+
+  void scrollsBackToTheTopWhenTheKeyboardHides() {
+    Form().show();
+    QScrollBar* bar = Form().VertScrollBox1->verticalScrollBar();
+    QTRY_VERIFY(bar->maximum() > 0);  // 288 x 320 shows the content down to 320 of 368
+    bar->setValue(bar->maximum());
+    Form().FormVirtualKeyboardHidden();
+    QCOMPARE(bar->value(), 0);
+  }
+
+  void timerTicksOnceAndMovesTheFocusToTheHiddenButton() {
+    Form().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Form()));
+    QSignalSpy ticks(Form().Timer1, &QTimer::timeout);
+    Form().Timer1->start();
+    QTest::qWait(30);
+    Form().Timer1->start();  // a second start within 100 ms still gives one tick
+    QTest::qWait(300);
+    QCOMPARE(ticks.count(), 1);
+    QVERIFY(!Form().Timer1->isActive());
+    QCOMPARE(Form().MainLayout1->focusWidget(), Form().Button1);
+  }
+
+  void creditLineOpensTheMakersPage() {
+    Form().show();
+    QTest::mouseClick(Form().air_f, Qt::LeftButton);
+    QCOMPARE(platform_.OpenedAddresses, QStringList{QStringLiteral(VAPORIN_WEB_ADDRESS)});
+    QCOMPARE(Form().air_f->text(), QStringLiteral(VAPORIN_CREDIT_TEXT));
+  }
+
+  void switchesStayOnTopBothWays() {
+    Form().show();
+    Form().SetStayOnTop(true);
+    QVERIFY(Form().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(Form().isVisible());
+    Form().SetStayOnTop(false);
+    QVERIFY(!Form().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(Form().isVisible());
+  }
+
+  void destroyingTheWindowEndsTheProcessWithZero() {
+    QVERIFY(!platform_.EndedWith.has_value());
+    form_.reset();
+    QCOMPARE(platform_.EndedWith, std::optional<int>(0));
+  }
+
+  void anErrorInAHandlerReachesTheErrorBox() {
+    QStringList shown;
+    VaporinApplication::SetErrorReporter([&](const QString& text) { shown << text; });
+    RunGuarded([] { throw std::runtime_error("Cannot write the settings file"); });
+    // An error thrown inside an event handler is stopped at the handler, not by Qt.
+    QTimer::singleShot(0, [] { RunGuarded([] { throw 7; }); });
+    QTRY_COMPARE(shown.size(), 2);
+    VaporinApplication::SetErrorReporter(nullptr);
+    QCOMPARE(shown, (QStringList{QStringLiteral("Cannot write the settings file."), QString()}));
+  }
+};
+
+int main(int argc, char** argv) {
+  VaporinApplication application(argc, argv);
+  MainWindowTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "main_window_test.moc"

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QLabel>
@@ -18,6 +19,8 @@
 #include "app/platform.h"
 #include "app/scaled_view.h"
 #include "app/window_geometry.h"
+#include "settings/ini_file.h"
+#include "settings/settings_file.h"
 
 namespace vaporin {
 
@@ -51,12 +54,13 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
   RunGuarded([this] { FormCreate(); });
 }
 
-TForm1::~TForm1() {
-  RunGuarded([this] { FormDestroy(); });
-}
+TForm1::~TForm1() { FormDestroy(); }
 
 void TForm1::FormCreate() {
+  SetDefaultChoices();
   SetSettingsPath();
+  ResetSettingsWhenShiftIsHeld();
+  ReadSettingsPassOne();
   MoveContentIntoScaledLayout();
   ApplyStartUpSize();
   // No on-screen keyboard toolbar service exists on the desktop; there is nothing to switch on.
@@ -66,11 +70,54 @@ void TForm1::FormCreate() {
   State = AirState{};
   DisplayLock = false;
   PrepareSettingsPanel();
+  ReadSettingsPassTwo();
 }
+
+void TForm1::SetDefaultChoices() { Units = UnitSettings(); }
 
 void TForm1::SetSettingsPath() {
   SettingsFolder = platform_.DocumentsFolder() + QDir::separator();
-  SettingsFileName = QStringLiteral("vaporin.ini");
+  SettingsFileName =
+      QString::fromUtf8(IniFileName.data(), static_cast<qsizetype>(IniFileName.size()));
+}
+
+std::filesystem::path TForm1::SettingsPath() const {
+  return QFile::encodeName(SettingsFolder + SettingsFileName).toStdString();
+}
+
+void TForm1::ResetSettingsWhenShiftIsHeld() {
+  std::error_code ignored;
+  if (std::filesystem::exists(SettingsPath(), ignored) && platform_.IsShiftHeld()) {
+    std::filesystem::remove(SettingsPath(), ignored);
+  }
+}
+
+void TForm1::ReadSettingsPassOne() {
+  std::error_code ignored;
+  if (!std::filesystem::exists(SettingsPath(), ignored)) return;
+  try {
+    const IniFile file = IniFile::Open(SettingsPath());
+    ReadUnitChoices(file, Units);
+    move(ClampWindowPosition(file.ReadInteger(SettingsSection, KeyPosLeft, 0)),
+         ClampWindowPosition(file.ReadInteger(SettingsSection, KeyPosTop, 0)));
+  } catch (const std::exception&) {
+    // A file that cannot be read leaves the values read so far and the defaults.
+  }
+}
+
+void TForm1::ReadSettingsPassTwo() {
+  std::error_code ignored;
+  if (!std::filesystem::exists(SettingsPath(), ignored)) return;
+  int32_t stayOnTop = 0;
+  try {
+    const IniFile file = IniFile::Open(SettingsPath());
+    resize(ClampWindowExtent(file.ReadInteger(SettingsSection, KeyPosWidth, width())), height());
+    resize(width(), ClampWindowExtent(file.ReadInteger(SettingsSection, KeyPosHeight, height())));
+    stayOnTop = file.ReadInteger(SettingsSection, KeyStayOnTop, 0);
+  } catch (const std::exception&) {
+    // As in the first pass.
+  }
+  if (stayOnTop == StayOnTopOn) SetStayOnTop(true);
 }
 
 void TForm1::MoveContentIntoScaledLayout() { ScaledLayout1->SetContent(MainLayout1); }
@@ -103,7 +150,16 @@ void TForm1::PrepareSettingsPanel() {
   Panel_Con->raise();
 }
 
-void TForm1::FormDestroy() { platform_.EndProcess(0); }
+void TForm1::FormDestroy() {
+  RunGuarded([this] { WriteGeometryToSettings(); });
+  platform_.EndProcess(0);
+}
+
+void TForm1::WriteGeometryToSettings() {
+  IniFile file = IniFile::Open(SettingsPath());
+  WriteGeometry(file, {x(), y(), width(), height()});
+  file.Update();
+}
 
 void TForm1::SetStayOnTop(bool on) {
   if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) return;

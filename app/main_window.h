@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QChar>
 #include <QString>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <filesystem>
 
 #include "engine/psychro_params.h"
+#include "settings/unit_settings.h"
 
 class QFrame;
 class QLabel;
@@ -79,8 +80,9 @@ class TForm1 final : public QWidget {
 
   // State owned by the window for the whole run.
   QString SettingsFolder;
-  QChar LocaleDecimalSeparator;
+  QString LocaleDecimalSeparator;
   QString SettingsFileName;
+  UnitSettings Units;
   bool DisplayLock = false;
   PsychroParams Params;
   AirState State{};
@@ -99,7 +101,11 @@ class TForm1 final : public QWidget {
 
   // Start-up, in its fixed order.
   void FormCreate();
+  void SetDefaultChoices();
   void SetSettingsPath();
+  void ResetSettingsWhenShiftIsHeld();
+  void ReadSettingsPassOne();
+  void ReadSettingsPassTwo();
   void MoveContentIntoScaledLayout();
   void ApplyStartUpSize();
   void FillWindowWithScrollBox();
@@ -108,6 +114,8 @@ class TForm1 final : public QWidget {
 
   // Shutdown: the process ends here.
   void FormDestroy();
+  void WriteGeometryToSettings();
+  std::filesystem::path SettingsPath() const;
 
   Platform& platform_;
 };

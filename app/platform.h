@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QChar>
 #include <QString>
 
 namespace vaporin {
@@ -23,7 +22,8 @@ class Platform {
   virtual QString DocumentsFolder() const = 0;
   virtual bool IsShiftHeld() const = 0;
   virtual LocaleLanguage UserLanguage() const = 0;
-  virtual QChar DecimalSeparator() const = 0;
+  // One character, as text.
+  virtual QString DecimalSeparator() const = 0;
   // Opens a web address in the default browser; a failure is ignored.
   virtual void OpenWebAddress(const QString& address) = 0;
   // Ends the process at once; nothing of the program runs afterwards.

@@ -26,9 +26,9 @@ LocaleLanguage QtPlatform::UserLanguage() const {
           QLocale::scriptToCode(locale.script()), QLocale::territoryToCode(locale.territory())};
 }
 
-QChar QtPlatform::DecimalSeparator() const {
+QString QtPlatform::DecimalSeparator() const {
   const QString separator = QLocale::system().decimalPoint();
-  return separator.isEmpty() ? QChar('.') : separator.front();
+  return separator.isEmpty() ? QStringLiteral(".") : separator;
 }
 
 void QtPlatform::OpenWebAddress(const QString& address) {

@@ -10,7 +10,7 @@ class QtPlatform final : public Platform {
   QString DocumentsFolder() const override;
   bool IsShiftHeld() const override;
   LocaleLanguage UserLanguage() const override;
-  QChar DecimalSeparator() const override;
+  QString DecimalSeparator() const override;
   void OpenWebAddress(const QString& address) override;
   [[noreturn]] void EndProcess(int exitCode) override;
 };

@@ -1,5 +1,7 @@
 #include "app/window_geometry.h"
 
+#include <algorithm>
+
 namespace vaporin {
 
 namespace {
@@ -21,5 +23,11 @@ ScaledBox ScaledLayoutBox(double width, double scale) {
   return {static_cast<float>((width - scaledWidth) * 0.5), static_cast<float>(scaledWidth),
           static_cast<float>(ContentFrameHeight * scale)};
 }
+
+int ClampWindowPosition(int position) {
+  return std::clamp(position, -MaxWindowPosition, MaxWindowPosition);
+}
+
+int ClampWindowExtent(int extent) { return std::clamp(extent, 1, MaxWindowExtent); }
 
 }  // namespace vaporin

@@ -42,4 +42,13 @@ struct ScaledBox {
 // The scaled layout's width and height for scale s, centred horizontally in `width`.
 ScaledBox ScaledLayoutBox(double width, double scale);
 
+// Saved geometry is applied without a check against the screen, but within what the window
+// system takes: X11 positions are 16-bit, and a window larger than this would need a backing
+// store of hundreds of megabytes.
+inline constexpr int MaxWindowPosition = 32767;
+inline constexpr int MaxWindowExtent = 8192;
+
+int ClampWindowPosition(int position);
+int ClampWindowExtent(int extent);
+
 }  // namespace vaporin

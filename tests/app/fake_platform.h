@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <QTemporaryDir>
 #include <optional>
 
 #include "app/platform.h"
@@ -11,17 +12,19 @@ namespace vaporin {
 // asks of it and never ends the test process.
 class FakePlatform final : public Platform {
  public:
-  QString Documents = QStringLiteral("/nonexistent/documents");
+  // A fresh, empty documents folder of its own, removed with the fake.
+  QTemporaryDir DocumentsDir;
+  QString Documents = DocumentsDir.path();
   bool ShiftHeld = false;
   LocaleLanguage Language{QStringLiteral("en"), QStringLiteral("English"), {}, {}};
-  QChar Separator = QChar(',');
+  QString Separator = QStringLiteral(",");
   QStringList OpenedAddresses;
   std::optional<int> EndedWith;
 
   QString DocumentsFolder() const override { return Documents; }
   bool IsShiftHeld() const override { return ShiftHeld; }
   LocaleLanguage UserLanguage() const override { return Language; }
-  QChar DecimalSeparator() const override { return Separator; }
+  QString DecimalSeparator() const override { return Separator; }
   void OpenWebAddress(const QString& address) override { OpenedAddresses << address; }
   void EndProcess(int exitCode) override { EndedWith = exitCode; }
 };

@@ -19,25 +19,35 @@
 #include "app/list_row.h"
 #include "app/scaled_view.h"
 #include "tests/app/fake_platform.h"
+#include "tests/app/window_test_main.h"
 
 using namespace vaporin;
 
 class MainWindowTest : public QObject {
   Q_OBJECT
 
+ public:
+  QStringList ErrorsShown;
+
  private:
-  FakePlatform platform_;
+  std::unique_ptr<FakePlatform> platform_;
   std::unique_ptr<TForm1> form_;
 
   TForm1& Form() { return *form_; }
 
  private slots:
   void init() {
-    platform_ = FakePlatform();
-    form_ = std::make_unique<TForm1>(platform_);
+    platform_ = std::make_unique<FakePlatform>();
+    QVERIFY(platform_->DocumentsDir.isValid());
+    ErrorsShown.clear();
+    form_ = std::make_unique<TForm1>(*platform_);
   }
 
-  void cleanup() { form_.reset(); }
+  void cleanup() {
+    form_.reset();
+    platform_.reset();
+    QCOMPARE(ErrorsShown, QStringList());
+  }
 
   void opensAtTheStartUpSizeWithEmptyBoxes() {
     QCOMPARE(Form().pos(), QPoint(0, 0));
@@ -131,9 +141,9 @@ class MainWindowTest : public QObject {
   }
 
   void setsTheSettingsPathAndTheDecimalSeparators() {
-    QCOMPARE(Form().SettingsFolder, QStringLiteral("/nonexistent/documents/"));
+    QCOMPARE(Form().SettingsFolder, platform_->Documents + QStringLiteral("/"));
     QCOMPARE(Form().SettingsFileName, QStringLiteral("vaporin.ini"));
-    QCOMPARE(Form().LocaleDecimalSeparator, QChar(','));
+    QCOMPARE(Form().LocaleDecimalSeparator, QStringLiteral(","));
     QCOMPARE(QString::fromLatin1(std::localeconv()->decimal_point), QStringLiteral("."));
   }
 
@@ -193,7 +203,7 @@ class MainWindowTest : public QObject {
   void creditLineOpensTheMakersPage() {
     Form().show();
     QTest::mouseClick(Form().air_f, Qt::LeftButton);
-    QCOMPARE(platform_.OpenedAddresses, QStringList{QStringLiteral(VAPORIN_WEB_ADDRESS)});
+    QCOMPARE(platform_->OpenedAddresses, QStringList{QStringLiteral(VAPORIN_WEB_ADDRESS)});
     QCOMPARE(Form().air_f->text(), QStringLiteral(VAPORIN_CREDIT_TEXT));
   }
 
@@ -208,27 +218,22 @@ class MainWindowTest : public QObject {
   }
 
   void destroyingTheWindowEndsTheProcessWithZero() {
-    QVERIFY(!platform_.EndedWith.has_value());
+    QVERIFY(!platform_->EndedWith.has_value());
     form_.reset();
-    QCOMPARE(platform_.EndedWith, std::optional<int>(0));
+    QCOMPARE(platform_->EndedWith, std::optional<int>(0));
   }
 
   void anErrorInAHandlerReachesTheErrorBox() {
-    QStringList shown;
-    VaporinApplication::SetErrorReporter([&](const QString& text) { shown << text; });
     RunGuarded([] { throw std::runtime_error("Cannot write the settings file"); });
     // An error thrown inside an event handler is stopped at the handler, not by Qt.
     QTimer::singleShot(0, [] { RunGuarded([] { throw 7; }); });
-    QTRY_COMPARE(shown.size(), 2);
-    VaporinApplication::SetErrorReporter(nullptr);
-    QCOMPARE(shown, (QStringList{QStringLiteral("Cannot write the settings file."), QString()}));
+    QTRY_COMPARE(ErrorsShown.size(), 2);
+    QCOMPARE(ErrorsShown,
+             (QStringList{QStringLiteral("Cannot write the settings file."), QString()}));
+    ErrorsShown.clear();
   }
 };
 
-int main(int argc, char** argv) {
-  VaporinApplication application(argc, argv);
-  MainWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+VAPORIN_WINDOW_TEST_MAIN(MainWindowTest)
 
 #include "main_window_test.moc"

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+
+#include "settings/ini_file.h"
+#include "settings/unit_settings.h"
+
+// What the settings file holds, under which keys, with which defaults.
+namespace vaporin {
+
+inline constexpr std::string_view SettingsSection = "setting";
+inline constexpr std::string_view IniFileName = "vaporin.ini";
+
+inline constexpr std::string_view KeyPosLeft = "pos_left";
+inline constexpr std::string_view KeyPosTop = "pos_top";
+inline constexpr std::string_view KeyPosWidth = "pos_width";
+inline constexpr std::string_view KeyPosHeight = "pos_height";
+inline constexpr std::string_view KeyStayOnTop = "stayontop";
+// Only this value of "stayontop" means on.
+inline constexpr int32_t StayOnTopOn = 1;
+
+struct WindowGeometry {
+  int32_t Left;
+  int32_t Top;
+  int32_t Width;
+  int32_t Height;
+};
+
+// The six unit indices and the language index, each defaulting as when the key is absent.
+void ReadUnitChoices(const IniFile& file, UnitSettings& settings);
+// "te", "ah", "sh", "pr", "en", "sv", "lang", "stayontop", in this order.
+void WriteUnitChoices(IniFile& file, const UnitSettings& settings, bool stayOnTop);
+// "pos_left", "pos_top", "pos_width", "pos_height", in this order.
+void WriteGeometry(IniFile& file, const WindowGeometry& geometry);
+
+}  // namespace vaporin

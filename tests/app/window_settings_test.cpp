@@ -1,0 +1,156 @@
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <memory>
+#include <optional>
+
+#include "app/main_window.h"
+#include "tests/app/fake_platform.h"
+#include "tests/app/window_test_main.h"
+
+using namespace vaporin;
+
+// The settings file as start-up reads it and shutdown writes it, through the real window.
+class WindowSettingsTest : public QObject {
+  Q_OBJECT
+
+ public:
+  QStringList ErrorsShown;
+
+ private:
+  std::unique_ptr<FakePlatform> platform_;
+
+  QString SettingsPath() const { return platform_->Documents + QStringLiteral("/vaporin.ini"); }
+
+  void WriteSettings(const QByteArray& bytes) {
+    QFile file(SettingsPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+
+  QByteArray ReadSettings() const {
+    QFile file(SettingsPath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+ private slots:
+  void init() {
+    platform_ = std::make_unique<FakePlatform>();
+    ErrorsShown.clear();
+  }
+
+  void cleanup() { platform_.reset(); }
+
+  void startsFromTheFile_data() {
+    QTest::addColumn<QByteArray>("file");  // empty: no file
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<QPoint>("position");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("onTop");
+    QTest::addColumn<int>("temperatureUnit");
+    QTest::addColumn<int>("languageIndex");
+
+    const QSize startUp(288, 320);
+    QTest::newRow("no file") << QByteArray() << false << QPoint(0, 0) << startUp << false << 0
+                             << 100;
+    QTest::newRow("only pos_left") << QByteArray("[setting]\r\npos_left=100\r\n") << false
+                                   << QPoint(100, 0) << startUp << false << 0 << 100;
+    QTest::newRow("saved size") << QByteArray("[setting]\npos_width=500\npos_height=600\n") << false
+                                << QPoint(0, 0) << QSize(500, 600) << false << 0 << 100;
+    QTest::newRow("stayontop 1") << QByteArray("[setting]\nstayontop=1\n") << false << QPoint(0, 0)
+                                 << startUp << true << 0 << 100;
+    QTest::newRow("stayontop 2") << QByteArray("[setting]\nstayontop=2\n") << false << QPoint(0, 0)
+                                 << startUp << false << 0 << 100;
+    QTest::newRow("capital key, hex value") << QByteArray("[SETTING]\nTE=0x2\nlang=5\n") << false
+                                            << QPoint(0, 0) << startUp << false << 2 << 5;
+    QTest::newRow("shift with a file") << QByteArray("[setting]\nte=2\npos_left=100\nstayontop=1\n")
+                                       << true << QPoint(0, 0) << startUp << false << 0 << 100;
+    QTest::newRow("hostile sizes")
+        << QByteArray(
+               "[setting]\npos_left=99999999999\npos_top=-2147483648\n"
+               "pos_width=2147483647\npos_height=-5\n")
+        << false << QPoint(0, -32767) << QSize(8192, 1) << false << 0 << 100;
+    QTest::newRow("zero size") << QByteArray("[setting]\npos_width=0\npos_height=0\n") << false
+                               << QPoint(0, 0) << QSize(1, 1) << false << 0 << 100;
+    QTest::newRow("binary garbage") << QByteArray("\x00\xff[setting\x01]\n=\n\xfe\xfe", 13) << false
+                                    << QPoint(0, 0) << startUp << false << 0 << 100;
+  }
+
+  void startsFromTheFile() {
+    QFETCH(QByteArray, file);
+    QFETCH(bool, shift);
+    QFETCH(QPoint, position);
+    QFETCH(QSize, size);
+    QFETCH(bool, onTop);
+    QFETCH(int, temperatureUnit);
+    QFETCH(int, languageIndex);
+    if (!file.isEmpty()) WriteSettings(file);
+    platform_->ShiftHeld = shift;
+
+    auto form = std::make_unique<TForm1>(*platform_);
+    QCOMPARE(form->pos(), position);
+    QCOMPARE(form->size(), size);
+    QCOMPARE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+    QCOMPARE(form->Units.TemperatureUnit, temperatureUnit);
+    QCOMPARE(form->Units.LanguageIndex, languageIndex);
+    if (shift) QVERIFY(!QFile::exists(SettingsPath()));
+    QVERIFY(ErrorsShown.isEmpty());
+  }
+
+  void exitWritesTheFourGeometryKeysAndEndsWithZero() {
+    {
+      TForm1 form(*platform_);
+      form.move(12, 34);
+      form.resize(400, 500);
+    }
+    QCOMPARE(ReadSettings(), QByteArray("\xEF\xBB\xBF[setting]\r\npos_left=12\r\npos_top=34\r\n"
+                                        "pos_width=400\r\npos_height=500\r\n\r\n"));
+    QCOMPARE(platform_->EndedWith, std::optional<int>(0));
+  }
+
+  void shiftResetLeavesOnlyTheGeometryAfterExit() {
+    WriteSettings("[setting]\r\nte=2\r\nlang=5\r\n");
+    platform_->ShiftHeld = true;
+    { TForm1 form(*platform_); }
+    QCOMPARE(ReadSettings(), QByteArray("\xEF\xBB\xBF[setting]\r\npos_left=0\r\npos_top=0\r\n"
+                                        "pos_width=288\r\npos_height=320\r\n\r\n"));
+  }
+
+  void shiftWithoutAFileStartsNormally() {
+    platform_->ShiftHeld = true;
+    TForm1 form(*platform_);
+    QCOMPARE(form.size(), QSize(288, 320));
+  }
+
+  void exitKeepsOtherSectionsAndKeys() {
+    WriteSettings("[other]\nname=1\n[setting]\nte=1\nmine=7\npos_left=3\n");
+    { TForm1 form(*platform_); }
+    QCOMPARE(ReadSettings(),
+             QByteArray("\xEF\xBB\xBF[other]\r\nname=1\r\n\r\n[setting]\r\nte=1\r\nmine=7\r\n"
+                        "pos_left=3\r\npos_top=0\r\npos_width=288\r\npos_height=320\r\n\r\n"));
+  }
+
+  void readsATenMegabyteFile() {
+    QByteArray big("[setting]\npos_left=7\n");
+    const QByteArray junk(1023, 'x');
+    for (int i = 0; i < 10 * 1024; ++i) big += junk + '\n';
+    WriteSettings(big);
+    TForm1 form(*platform_);
+    QCOMPARE(form.pos(), QPoint(7, 0));
+  }
+
+  void aDirectoryInPlaceOfTheFileStartsAsNewAndReportsTheFailedExit() {
+    QVERIFY(QDir().mkpath(SettingsPath()));
+    {
+      TForm1 form(*platform_);
+      QCOMPARE(form.size(), QSize(288, 320));
+    }
+    QCOMPARE(ErrorsShown.size(), 1);
+    QVERIFY(ErrorsShown.front().startsWith(QStringLiteral("Cannot write the settings file")));
+    QCOMPARE(platform_->EndedWith, std::optional<int>(0));
+  }
+};
+
+VAPORIN_WINDOW_TEST_MAIN(WindowSettingsTest)
+
+#include "window_settings_test.moc"

@@ -1,0 +1,176 @@
+#include "units/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <stdexcept>
+#include <system_error>
+
+namespace vaporin {
+
+namespace {
+constexpr std::string_view FullWidthFullStop = "\xEF\xBC\x8E";  // U+FF0E
+// U+FF10..U+FF19 are EF BC 90..99 in UTF-8.
+constexpr char FullWidthDigitLead1 = '\xEF';
+constexpr char FullWidthDigitLead2 = '\xBC';
+constexpr unsigned char FullWidthDigitZeroTail = 0x90;
+// The exponent's digits are read until their value reaches this.
+constexpr int ExponentReadLimit = 500;
+
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+  std::string out;
+  out.reserve(text.size());
+  size_t start = 0;
+  for (size_t at = text.find(from); at != std::string_view::npos; at = text.find(from, start)) {
+    out.append(text.substr(start, at - start));
+    out.append(to);
+    start = at + from.size();
+  }
+  out.append(text.substr(start));
+  return out;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string FormatFixed(double value, int decimals) {
+  char buffer[400];
+  const auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  if (error != std::errc()) throw std::invalid_argument("number out of the formatting range");
+  std::string text(buffer, end);
+  // A negative value shown as nothing but zeros is shown without its minus sign.
+  if (!text.empty() && text.front() == '-' &&
+      text.find_first_of("123456789") == std::string::npos) {
+    text.erase(0, 1);
+  }
+  return text;
+}
+
+std::string FormatScientific(double value) {
+  char buffer[64];
+  const auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 1);
+  if (error != std::errc()) throw std::invalid_argument("number out of the formatting range");
+  return std::string(buffer, end);
+}
+
+// The parts of a number text that matched the grammar.
+struct Scanned {
+  bool negative = false;
+  std::string_view integerDigits;
+  std::string_view fractionDigits;
+  bool exponentNegative = false;
+  int exponent = 0;
+};
+
+std::optional<Scanned> Scan(std::string_view text) {
+  Scanned s;
+  size_t i = 0;
+  auto skipBlanks = [&] {
+    while (i < text.size() && text[i] == ' ') ++i;
+  };
+  auto digitsFrom = [&](size_t start) {
+    while (i < text.size() && IsDigit(text[i])) ++i;
+    return text.substr(start, i - start);
+  };
+
+  skipBlanks();
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) s.negative = text[i++] == '-';
+  s.integerDigits = digitsFrom(i);
+  bool point = false;
+  if (i < text.size() && text[i] == '.') {
+    point = true;
+    s.fractionDigits = digitsFrom(++i);
+  }
+  if (s.integerDigits.empty() && s.fractionDigits.empty() && !point) return std::nullopt;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+      s.exponentNegative = text[i++] == '-';
+    while (i < text.size() && IsDigit(text[i]) && s.exponent < ExponentReadLimit) {
+      s.exponent = s.exponent * 10 + (text[i++] - '0');
+    }
+  }
+  skipBlanks();
+  if (i != text.size()) return std::nullopt;
+  return s;
+}
+
+// Whether a value that does not fit a double is too small rather than too large: the decimal
+// position of its first significant digit, shifted by the exponent, is below the point.
+bool BelowRange(const Scanned& s) {
+  long magnitude;
+  const size_t firstInteger = s.integerDigits.find_first_not_of('0');
+  if (firstInteger != std::string_view::npos) {
+    magnitude = static_cast<long>(s.integerDigits.size() - firstInteger);
+  } else {
+    const size_t firstFraction = s.fractionDigits.find_first_not_of('0');
+    magnitude = -static_cast<long>(firstFraction);
+  }
+  magnitude += s.exponentNegative ? -s.exponent : s.exponent;
+  return magnitude < 0;
+}
+}  // namespace
+
+std::string FormatNumber(std::string_view pattern, double value) {
+  if (pattern == "0.00") return FormatFixed(value, 2);
+  if (pattern == "0.0000") return FormatFixed(value, 4);
+  if (pattern == "0.00000") return FormatFixed(value, 5);
+  if (pattern == "0.0e+00") return FormatScientific(value);
+  throw std::invalid_argument("unknown number pattern");
+}
+
+std::string LocalizeNumberText(std::string_view text, std::string_view separator) {
+  if (separator == ".") return std::string(text);
+  return ReplaceAll(text, ".", separator);
+}
+
+std::string NormalizeNumberText(std::string_view text, std::string_view separator) {
+  std::string out = ReplaceAll(text, FullWidthFullStop, ".");
+  std::string digits;
+  digits.reserve(out.size());
+  for (size_t i = 0; i < out.size(); ++i) {
+    const auto tail = static_cast<unsigned char>(i + 2 < out.size() ? out[i + 2] : 0);
+    if (out[i] == FullWidthDigitLead1 && i + 2 < out.size() && out[i + 1] == FullWidthDigitLead2 &&
+        tail >= FullWidthDigitZeroTail && tail <= FullWidthDigitZeroTail + 9) {
+      digits += static_cast<char>('0' + (tail - FullWidthDigitZeroTail));
+      i += 2;
+    } else {
+      digits += out[i];
+    }
+  }
+  if (separator.empty() || separator == ".") return digits;
+  return ReplaceAll(digits, separator, ".");
+}
+
+std::optional<double> ParseNumberText(std::string_view text, std::string_view separator) {
+  const std::string normal = NormalizeNumberText(text, separator);
+  const std::optional<Scanned> scanned = Scan(normal);
+  if (!scanned) return std::nullopt;
+  const Scanned& s = *scanned;
+
+  // Rebuilt without sign, blanks and exponent digits beyond the read limit; a lone point
+  // reads 0.
+  std::string plain;
+  plain.reserve(s.integerDigits.size() + s.fractionDigits.size() + 8);
+  plain.append(s.integerDigits.empty() ? std::string_view("0") : s.integerDigits);
+  plain += '.';
+  plain.append(s.fractionDigits);
+  plain += s.exponentNegative ? "e-" : "e";
+  plain += std::to_string(s.exponent);
+
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+  if (error == std::errc::result_out_of_range) {
+    if (!BelowRange(s)) return std::nullopt;
+    value = 0.0;
+  } else if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return s.negative ? -value : value;
+}
+
+bool IsNumberText(std::string_view text, std::string_view separator) {
+  return !text.empty() && ParseNumberText(text, separator).has_value();
+}
+
+}  // namespace vaporin

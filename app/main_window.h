@@ -5,11 +5,16 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <string>
 
+#include "app/edit_boxes.h"
+#include "app/results_display.h"
 #include "engine/psychro_params.h"
 #include "settings/unit_settings.h"
 
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -40,6 +45,17 @@ class TForm1 final : public QWidget {
   void RestoreScrollPosition();
   void Timer1Timer();
   void air_fClick();
+  // Return whether the box must not see the key.
+  bool DBKeyDown(QLineEdit* sender, const QKeyEvent& key);
+  void DBExit(QLineEdit* sender);
+  void DBDblClick(QLineEdit* sender);
+
+  // The two-value input and the display of results.
+  void CommitInputs();
+  void ClearAll();
+  void ComputeResults();
+  void ShowResults();
+  int FilledGroupCount() const;
 
   // Controls, in the order of the window's layout.
   QScrollArea* VertScrollBox1;
@@ -87,9 +103,12 @@ class TForm1 final : public QWidget {
   PsychroParams Params;
   AirState State{};
   int32_t PairCode = 0;
+  DisplayFormats Formats;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  // The edit boxes' keys, focus losses and double clicks.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildControls();
@@ -111,6 +130,13 @@ class TForm1 final : public QWidget {
   void FillWindowWithScrollBox();
   void TakeOverDecimalSeparator();
   void PrepareSettingsPanel();
+
+  QLineEdit* BoxFor(EditBox box) const;
+  // The edit box `widget` is, if it is one.
+  std::optional<EditBox> EditBoxOf(const QObject* widget) const;
+  BoxTexts ReadBoxTexts() const;
+  void FocusBox(EditBox box, bool backwards);
+  std::string Separator() const;
 
   // Shutdown: the process ends here.
   void FormDestroy();

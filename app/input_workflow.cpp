@@ -1,0 +1,127 @@
+#include "app/input_workflow.h"
+
+#include <optional>
+
+#include "engine/relations.h"
+#include "engine/sat_pressure.h"
+#include "units/number_text.h"
+#include "units/unit_conversions.h"
+
+namespace vaporin {
+
+namespace {
+constexpr double RelativeHumidityMin = 0.0;    // %
+constexpr double RelativeHumidityMax = 100.0;  // %
+constexpr int32_t PairCodeFirstFactor = 10;
+
+bool Filled(const BoxTexts& texts, EditBox box) { return !TextOf(texts, box).empty(); }
+
+// The records the scan keeps: the first two indices and how many there were.
+struct Recorded {
+  int Count = 0;
+  int32_t First = -1;
+  int32_t Second = -1;
+  void Record(int32_t index) {
+    (Count == 0 ? First : Second) = index;
+    ++Count;
+  }
+};
+}  // namespace
+
+int FilledGroupCount(const BoxTexts& texts) {
+  int count = 0;
+  for (const EditBox box :
+       {EditBox::DB, EditBox::RH, EditBox::ENH, EditBox::WB, EditBox::SV, EditBox::VH}) {
+    if (Filled(texts, box)) ++count;
+  }
+  if (Filled(texts, EditBox::SH) || Filled(texts, EditBox::DP)) ++count;
+  return count;
+}
+
+CommitResult CommitInputs(const BoxTexts& texts, const UnitSettings& units,
+                          std::string_view separator, PsychroParams* params, AirState* state) {
+  CommitResult result;
+  Recorded recorded;
+  auto number = [&](EditBox box) -> std::optional<double> {
+    const std::string& text = TextOf(texts, box);
+    if (!IsNumberText(text, separator)) return std::nullopt;
+    return ParseNumberText(text, separator);
+  };
+
+  if (const auto db = number(EditBox::DB)) {
+    state->DB = TemperatureFromDisplay(*db, units.TemperatureUnit);
+    recorded.Record(QuantityDB);
+  }
+  if (const auto rh = number(EditBox::RH)) {
+    state->RH = *rh;
+    if (*rh >= RelativeHumidityMin && *rh <= RelativeHumidityMax) recorded.Record(QuantityRH);
+  }
+  bool shRecorded = false;
+  if (const auto sh = number(EditBox::SH)) {
+    state->SH = SpecHumidityFromDisplay(*sh, units.SpecificHumidityUnit);
+    bool othersEmpty = true;
+    for (const EditBox box :
+         {EditBox::DB, EditBox::RH, EditBox::ENH, EditBox::WB, EditBox::SV, EditBox::VH}) {
+      othersEmpty = othersEmpty && !Filled(texts, box);
+    }
+    result.DisableDP = othersEmpty;
+    recorded.Record(QuantitySH);
+    shRecorded = true;
+  }
+  if (const auto dp = shRecorded ? std::nullopt : number(EditBox::DP)) {
+    result.DisableSH = true;
+    state->DP = TemperatureFromDisplay(*dp, units.TemperatureUnit);
+    double pv = 0.0;
+    // The dew point counts as the humidity ratio it implies, written straight into SH.
+    if (SatPressure(params, &state->DP, &pv) > 0 && ShFromPvStd(params, &pv, &state->SH) > 0) {
+      recorded.Record(QuantitySH);
+    }
+  }
+  if (const auto enh = number(EditBox::ENH)) {
+    state->ENH = EnthalpyFromDisplay(*enh / params->KcalToKJ, units.EnthalpyUnit);
+    recorded.Record(QuantityENH);
+  }
+  if (const auto wb = number(EditBox::WB)) {
+    state->WB = TemperatureFromDisplay(*wb, units.TemperatureUnit);
+    recorded.Record(QuantityWB);
+  }
+  if (const auto sv = number(EditBox::SV)) {
+    state->SV = SpecVolumeFromDisplay(*sv, units.SpecificVolumeUnit);
+    recorded.Record(QuantitySV);
+  }
+  if (const auto vh = number(EditBox::VH)) {
+    state->VH = AbsHumidityFromDisplay(*vh, units.AbsoluteHumidityUnit);
+    recorded.Record(QuantityVH);
+  }
+
+  result.Inputs = recorded.Count;
+  if (recorded.Count == 2) result.PairCode = PairCodeFirstFactor * recorded.First + recorded.Second;
+  return result;
+}
+
+KeyDecision DecideKeyDown(int filledGroups, bool enter, bool ctrl, bool shift) {
+  KeyDecision decision;
+  decision.ClearAll = filledGroups >= FullDisplayGroups && !ctrl;
+  if (enter) {
+    decision.Swallow = true;
+    if (filledGroups == 2) {
+      decision.Move = FocusMove::ToFocusTarget;
+    } else {
+      decision.Move = shift ? FocusMove::PreviousBox : FocusMove::NextBox;
+    }
+  }
+  return decision;
+}
+
+EditBox NextEnabledBox(EditBox from, bool backwards,
+                       const std::array<bool, EditBoxCount>& enabled) {
+  const size_t start = static_cast<size_t>(from);
+  for (size_t step = 1; step < EditBoxCount; ++step) {
+    const size_t index =
+        backwards ? (start + EditBoxCount - step) % EditBoxCount : (start + step) % EditBoxCount;
+    if (enabled[index]) return static_cast<EditBox>(index);
+  }
+  return from;
+}
+
+}  // namespace vaporin

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "app/edit_boxes.h"
+#include "engine/psychro_params.h"
+#include "settings/unit_settings.h"
+
+// The rules of the two-value input, decided from the boxes' texts alone.
+namespace vaporin {
+
+// Filled quantity groups, 0 to 7: each non-empty box counts, SH and DP together once. A box
+// of blanks counts as filled.
+int FilledGroupCount(const BoxTexts& texts);
+
+// A display in which every group is filled.
+inline constexpr int FullDisplayGroups = 7;
+
+struct CommitResult {
+  int Inputs = 0;        // quantities recorded as inputs
+  int32_t PairCode = 0;  // 10 x first index + second, when Inputs is 2
+  bool DisableDP = false;
+  bool DisableSH = false;
+};
+
+// Reads every box that holds a number into the air state, in engine units, and records the
+// inputs in index order: an RH only within 0..100 %, a dew point as the humidity ratio it
+// implies, and index 2 at most once.
+CommitResult CommitInputs(const BoxTexts& texts, const UnitSettings& units,
+                          std::string_view separator, PsychroParams* params, AirState* state);
+
+// What a key pressed in a box does, given the filled groups before it acts.
+enum class FocusMove { None, ToFocusTarget, NextBox, PreviousBox };
+struct KeyDecision {
+  bool ClearAll = false;
+  bool Swallow = false;  // the box never sees the key
+  FocusMove Move = FocusMove::None;
+};
+KeyDecision DecideKeyDown(int filledGroups, bool enter, bool ctrl, bool shift);
+
+// The box the focus goes to from `from`, forwards or backwards, skipping disabled boxes and
+// wrapping around; `from` itself when no other box is enabled.
+EditBox NextEnabledBox(EditBox from, bool backwards, const std::array<bool, EditBoxCount>& enabled);
+
+}  // namespace vaporin

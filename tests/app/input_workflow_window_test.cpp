@@ -1,0 +1,276 @@
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+#include <random>
+
+#include "app/main_window.h"
+#include "tests/app/fake_platform.h"
+#include "tests/app/window_test_main.h"
+#include "units/number_text.h"
+
+using namespace vaporin;
+
+// The two-value input driven as a user drives it: keys, Enter, double clicks, focus moves.
+class InputWorkflowWindowTest : public QObject {
+  Q_OBJECT
+
+ public:
+  QStringList ErrorsShown;
+
+ private:
+  std::unique_ptr<FakePlatform> platform_;
+  std::unique_ptr<TForm1> form_;
+
+  TForm1& Form() { return *form_; }
+  QWidget* Focused() { return Form().MainLayout1->focusWidget(); }
+
+  void Type(QLineEdit* box, const QString& text) {
+    box->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(box, text);
+  }
+
+  void Enter(QLineEdit* box, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(box, Qt::Key_Return, modifiers);
+  }
+
+  // 25 °C and 50 % as the user types them.
+  void ShowTheOverviewState() {
+    Type(Form().DB, QStringLiteral("25"));
+    Enter(Form().DB);
+    Type(Form().RH, QStringLiteral("50"));
+    Enter(Form().RH);
+  }
+
+  void OpenWindow() {
+    form_ = std::make_unique<TForm1>(*platform_);
+    Form().show();
+    Form().activateWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&Form()));
+    QTRY_VERIFY(!Form().Timer1->isActive());  // the tick after start-up
+  }
+
+  void WaitForTheLockToEnd() { QTRY_VERIFY(!Form().DisplayLock); }
+
+  QStringList AllTexts() {
+    QStringList texts;
+    for (QLineEdit* box : Form().Boxes()) texts << box->text();
+    return texts;
+  }
+
+ private slots:
+  void init() {
+    platform_ = std::make_unique<FakePlatform>();
+    platform_->Separator = QStringLiteral(".");
+    ErrorsShown.clear();
+    OpenWindow();
+  }
+
+  void cleanup() {
+    form_.reset();
+    platform_.reset();
+    QCOMPARE(ErrorsShown, QStringList());
+  }
+
+  void typingTwoValuesShowsTheWholeState() {
+    Type(Form().DB, QStringLiteral("25"));
+    Enter(Form().DB);
+    QCOMPARE(Focused(), Form().RH);
+    Type(Form().RH, QStringLiteral("50"));
+    Enter(Form().RH);
+    QCOMPARE(AllTexts(), (QStringList{"25.00", "50.00", "11.52", "0.00988", "13.87", "50.30",
+                                      "17.89", "0.8582"}));
+    QCOMPARE(Form().PairCode, 1);
+    QVERIFY(Form().DisplayLock);
+    QVERIFY(Form().Timer1->isActive());
+    QTest::qWait(50);
+    QVERIFY(Form().DisplayLock);  // still within the 100 ms
+    WaitForTheLockToEnd();
+    QVERIFY(!Form().Timer1->isActive());
+    QCOMPARE(Focused(), Form().Button1);
+  }
+
+  void aCommaUserSeesAndTypesCommas() {
+    form_.reset();
+    platform_->Separator = QStringLiteral(",");
+    OpenWindow();
+    Type(Form().DB, QStringLiteral("25,5"));
+    Enter(Form().DB);
+    Type(Form().RH, QStringLiteral("50"));
+    Enter(Form().RH);
+    QCOMPARE(Form().DB->text(), QStringLiteral("25,50"));
+    QCOMPARE(Form().SV->text(), QStringLiteral("0,8601"));
+  }
+
+  void enterMovesDownAndShiftEnterUp() {
+    Type(Form().VH, QStringLiteral("8"));
+    Enter(Form().VH);
+    QCOMPARE(Focused(), Form().SH);
+    Enter(Form().SH, Qt::ShiftModifier);
+    QCOMPARE(Focused(), Form().VH);
+    QCOMPARE(Form().VH->text(), QStringLiteral("8"));  // Enter never reaches the box
+  }
+
+  void enterWithTwoGroupsOneNotANumberComputesNothing() {
+    Type(Form().DB, QStringLiteral("25"));
+    Type(Form().RH, QStringLiteral("5O"));
+    Enter(Form().RH);
+    QCOMPARE(Focused(), Form().Button1);
+    QCOMPARE(AllTexts(), (QStringList{"25", "5O", "", "", "", "", "", ""}));
+    QVERIFY(!Form().DisplayLock);
+  }
+
+  void aBoxOfBlanksIsFilledButNoInput() {
+    Type(Form().DB, QStringLiteral("25"));
+    Type(Form().RH, QStringLiteral("   "));
+    Enter(Form().RH);  // two groups filled: the focus leaves the boxes
+    QCOMPARE(Focused(), Form().Button1);
+    QCOMPARE(Form().SV->text(), QString());
+  }
+
+  void aLoneHumidityRatioDisablesTheDewPointUntilTheDisplay() {
+    Type(Form().SH, QStringLiteral("0.01"));
+    Enter(Form().SH);
+    QVERIFY(!Form().DP->isEnabled());
+    QCOMPARE(Focused(), Form().ENH);  // the disabled box is skipped
+    Type(Form().DB, QStringLiteral("30"));
+    Enter(Form().DB);
+    QCOMPARE(Form().PairCode, 2);
+    QVERIFY(Form().DP->isEnabled());
+    QVERIFY(Form().SH->isEnabled());
+  }
+
+  void aDewPointWithTheDryBulbIsSolvedAsTheHumidityRatio() {
+    Type(Form().DB, QStringLiteral("25"));
+    Type(Form().DP, QStringLiteral("10"));
+    QVERIFY(Form().SH->isEnabled());
+    Enter(Form().DP);
+    QCOMPARE(Form().PairCode, 2);
+    QCOMPARE(Form().DP->text(), QStringLiteral("10.00"));
+    QCOMPARE(Form().SH->text(), QStringLiteral("0.00763"));
+  }
+
+  void enthalpyWithWetBulbShowsNothing() {
+    Type(Form().ENH, QStringLiteral("38"));
+    Type(Form().WB, QStringLiteral("14"));
+    Enter(Form().WB);
+    QCOMPARE(AllTexts(), (QStringList{"", "", "", "", "", "38", "14", ""}));
+    QVERIFY(!Form().DisplayLock);
+  }
+
+  void aKeyInAFullDisplayClearsAllAndStartsANewEntry() {
+    ShowTheOverviewState();
+    WaitForTheLockToEnd();
+    Type(Form().WB, QStringLiteral("3"));
+    QCOMPARE(AllTexts(), (QStringList{"", "", "", "", "", "", "3", ""}));
+    QVERIFY(Form().DP->isEnabled() && Form().SH->isEnabled());
+  }
+
+  void ctrlCInAFullDisplayClearsNothing() {
+    ShowTheOverviewState();
+    WaitForTheLockToEnd();
+    const QStringList shown = AllTexts();
+    Form().WB->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(Form().WB, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(AllTexts(), shown);
+  }
+
+  void tabInAFullDisplayMovesWithoutClearing() {
+    ShowTheOverviewState();
+    WaitForTheLockToEnd();
+    const QStringList shown = AllTexts();
+    Form().DB->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(Form().DB, Qt::Key_Tab);
+    QCOMPARE(AllTexts(), shown);
+  }
+
+  void enterInAFullDisplayClearsAndMovesOn() {
+    ShowTheOverviewState();
+    WaitForTheLockToEnd();
+    Form().RH->setFocus(Qt::MouseFocusReason);
+    Enter(Form().RH);
+    QCOMPARE(AllTexts(), QStringList(8, QString()));
+    QCOMPARE(Focused(), Form().VH);
+  }
+
+  void aKeyWithin100MsOfTheDisplayClearsNothing() {
+    ShowTheOverviewState();
+    QVERIFY(Form().DisplayLock);
+    Form().WB->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(Form().WB, Qt::Key_7);
+    QCOMPARE(Form().WB->text(), QStringLiteral("17.897"));
+    QCOMPARE(Form().DB->text(), QStringLiteral("25.00"));
+  }
+
+  void aDoubleClickInAFullDisplayKeepsOnlyThatBox() {
+    ShowTheOverviewState();
+    WaitForTheLockToEnd();
+    Form().SH->setEnabled(false);  // as a commit may have left it
+    QTest::mouseDClick(Form().DP, Qt::LeftButton);
+    QCOMPARE(AllTexts(), (QStringList{"", "", "", "", "13.87", "", "", ""}));
+    QVERIFY(Form().SH->isEnabled());
+  }
+
+  void aDoubleClickWhileEnteringChangesNothing() {
+    Type(Form().DB, QStringLiteral("25"));
+    QTest::mouseDClick(Form().DB, Qt::LeftButton);
+    QCOMPARE(Form().DB->text(), QStringLiteral("25"));
+  }
+
+  // Random keys, clicks and focus moves: no crash, no hang, and every display shows eight
+  // numbers. Keys go to the box that has the focus, so that a display, which only a focus move
+  // causes, is checked before any key can edit it.
+  void monkeyNeverBreaksTheDisplay() {
+    std::mt19937 random(7);
+    const QString characters = QStringLiteral("0123456789012345678.-e ,x");
+    const auto boxes = Form().Boxes();
+    std::uniform_int_distribution<int> action(0, 99);
+    std::uniform_int_distribution<size_t> anyBox(0, boxes.size() - 1);
+    std::uniform_int_distribution<qsizetype> anyCharacter(0, characters.size() - 1);
+    int displays = 0;
+    for (int step = 0; step < 4000; ++step) {
+      QLineEdit* box = boxes[anyBox(random)];
+      const int a = action(random);
+      auto* focused = qobject_cast<QLineEdit*>(Focused());
+      if (a < 20) {
+        if (focused != nullptr)
+          QTest::keyClicks(focused, QString(characters[anyCharacter(random)]));
+      } else if (a < 45) {
+        if (focused != nullptr) QTest::keyClicks(focused, QString::number(anyBox(random) * 7 + 1));
+      } else if (a < 65) {
+        if (focused != nullptr) Enter(focused, a < 60 ? Qt::NoModifier : Qt::ShiftModifier);
+      } else if (a < 68) {
+        if (focused != nullptr) QTest::keyClick(focused, Qt::Key_Backspace);
+      } else if (a < 72) {
+        if (focused != nullptr) {
+          QTest::keyClick(focused, Qt::Key_A, Qt::ControlModifier);
+          QTest::keyClick(focused, Qt::Key_Delete);
+        }
+      } else if (a < 78) {
+        QTest::mouseDClick(box, Qt::LeftButton);
+      } else if (a < 85) {
+        Form().Button1->setFocus(Qt::MouseFocusReason);
+      } else if (a < 90) {
+        if (focused != nullptr) QTest::keyClick(focused, Qt::Key_C, Qt::ControlModifier);
+      } else if (a < 99) {
+        box->setFocus(Qt::MouseFocusReason);
+      } else {
+        QTest::qWait(110);
+      }
+      if (Form().DisplayLock) {
+        ++displays;
+        for (QLineEdit* shown : boxes) {
+          QVERIFY2(IsNumberText(shown->text().toStdString(), "."),
+                   qPrintable(shown->objectName() + ": " + shown->text()));
+        }
+        WaitForTheLockToEnd();
+      }
+    }
+    QVERIFY(displays >= 10);
+  }
+};
+
+VAPORIN_WINDOW_TEST_MAIN(InputWorkflowWindowTest)
+
+#include "input_workflow_window_test.moc"

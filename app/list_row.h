@@ -18,6 +18,7 @@ class ListRow final : public QFrame {
 
   QString Text() const;
   void SetText(const QString& text);
+  const QLabel* TitleLabel() const { return title_; }
 
   // Keeps `child` `margin` units from the row's right edge.
   void AnchorRight(QWidget* child, int margin);

@@ -11,8 +11,11 @@
 #include "app/edit_boxes.h"
 #include "app/results_display.h"
 #include "engine/psychro_params.h"
+#include "i18n/translator.h"
 #include "settings/unit_settings.h"
 
+class QCheckBox;
+class QComboBox;
 class QFrame;
 class QKeyEvent;
 class QLabel;
@@ -49,6 +52,15 @@ class TForm1 final : public QWidget {
   bool DBKeyDown(QLineEdit* sender, const QKeyEvent& key);
   void DBExit(QLineEdit* sender);
   void DBDblClick(QLineEdit* sender);
+
+  void Set_Button1Click();
+  void BtnCancelClick();
+  void Set_BtnClick();
+  void Set_SaveClick();
+
+  // Languages and captions.
+  void ApplyLanguage();
+  void ApplyUnitLabels();
 
   // The two-value input and the display of results.
   void CommitInputs();
@@ -91,6 +103,33 @@ class TForm1 final : public QWidget {
   QListWidget* LB_txt;
   QTimer* Timer1;
 
+  // The unit configuration panel.
+  QFrame* ToolBar4;
+  QLabel* L_title2;
+  QLabel* L_Unit;
+  QFrame* ud_line0;
+  QFrame* ListBox2;
+  ListRow* LBunit1;
+  ListRow* LBunit2;
+  ListRow* LBunit3;
+  ListRow* LBunit4;
+  ListRow* LBunit5;
+  ListRow* LBunit6;
+  ListRow* LBlang1;
+  ListRow* LBstaytop;
+  QComboBox* CB1;
+  QComboBox* CB2;
+  QComboBox* CB3;
+  QComboBox* CB4;
+  QComboBox* CB5;
+  QComboBox* CB6;
+  QComboBox* CB7;
+  QCheckBox* CBstaytop;
+  QFrame* ToolBar3;
+  QPushButton* Set_Save;
+  QPushButton* Set_Btn;
+  QPushButton* BtnCancel;
+
   // The eight edit boxes from top to bottom, which is also the Tab order.
   std::array<QLineEdit*, 8> Boxes() const { return {DB, RH, VH, SH, DP, ENH, WB, SV}; }
 
@@ -104,6 +143,7 @@ class TForm1 final : public QWidget {
   AirState State{};
   int32_t PairCode = 0;
   DisplayFormats Formats;
+  Translator Lang1;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -116,6 +156,7 @@ class TForm1 final : public QWidget {
   void BuildList();
   void BuildFooter(ListRow* footer);
   void BuildHiddenParts();
+  void BuildSettingsPanel();
   void ApplyLook();
 
   // Start-up, in its fixed order.
@@ -137,6 +178,10 @@ class TForm1 final : public QWidget {
   BoxTexts ReadBoxTexts() const;
   void FocusBox(EditBox box, bool backwards);
   std::string Separator() const;
+
+  // Apply and Save: the panel's choices become the program's.
+  void TakeOverChoices();
+  void WriteChoicesToSettings();
 
   // Shutdown: the process ends here.
   void FormDestroy();

@@ -62,7 +62,12 @@ QLineEdit* MakeBox(const QString& name, const QString& accessibleName, ListRow* 
   box->setObjectName(name);
   box->setAccessibleName(accessibleName);
   box->setAlignment(Qt::AlignCenter);
-  box->setFont(PixelFont(RowTextSize, true));
+  // A face with narrow digits, so that a seven-character result fits the box.
+  QFont font = PixelFont(RowTextSize, true);
+  font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+  font.setStyleHint(QFont::SansSerif);
+  box->setFont(font);
+  box->setTextMargins(0, 0, 0, 0);
   // Numbers only: no input-method editor composing text in the box.
   box->setAttribute(Qt::WA_InputMethodEnabled, false);
   box->setGeometry(0, BoxTop, BoxWidth, BoxHeight);
@@ -199,6 +204,8 @@ void TForm1::BuildFooter(ListRow* footer) {
   Set_Button1->setObjectName(QStringLiteral("Set_Button1"));
   Set_Button1->setAccessibleName(QStringLiteral("Settings"));
   Set_Button1->setFocusPolicy(Qt::NoFocus);
+  connect(Set_Button1, &QPushButton::clicked, this,
+          [this] { RunGuarded([this] { Set_Button1Click(); }); });
   Set_Button1->setGeometry(0, GearButtonTop, GearButtonWidth, GearButtonHeight);
   footer->AnchorRight(Set_Button1, GearButtonRightMargin);
   Image2 = new QLabel(Set_Button1);
@@ -214,6 +221,7 @@ void TForm1::BuildHiddenParts() {
   Panel_Con = new QFrame(this);
   Panel_Con->setObjectName(QStringLiteral("Panel_Con"));
   Panel_Con->setGeometry(PanelDesignedGeometry);
+  BuildSettingsPanel();
 
   LB_txt = new QListWidget(MainLayout1);
   LB_txt->setObjectName(QStringLiteral("LB_txt"));
@@ -237,7 +245,7 @@ void TForm1::ApplyLook() {
     vaporin--ListRow { background: #ffffff; border-bottom: 1px solid #dde3e9; color: #1f2933; }
     #ListBoxItem9 { background: transparent; border: none; }
     QLineEdit { background: #ffffff; color: #1f2933; border: 1px solid #b4c0cc;
-                border-radius: 4px; padding: 0 2px; }
+                border-radius: 4px; padding: 0; }
     QLineEdit:focus { border: 2px solid #2a6f97; }
     QLineEdit:disabled { background: #eef1f4; color: #9aa5b1; }
     #air_f { color: rgb(192, 192, 192); }
@@ -245,7 +253,17 @@ void TForm1::ApplyLook() {
     #Set_Button1:hover { background: #e3e9ef; border-color: #c9d3dc; }
     #Set_Button1:pressed { background: #d3dce5; }
     #RectMask { background: rgba(0, 0, 0, 51); }
-    #Panel_Con { background: #ffffff; border: 1px solid #b4c0cc; border-radius: 6px; }
+    #Panel_Con { background: #f3f5f7; border: 1px solid #f3f3f3; border-radius: 6px; }
+    #ToolBar4, #ListBox2, #ToolBar3 { background: transparent; border: none; }
+    #ListBox2 vaporin--ListRow { background: transparent; border: none; }
+    #L_title2 { color: #2a6f97; }
+    #L_Unit { color: #52606d; }
+    #ud_line0, #LBlang1Line, #LBstaytopLine { background: #c0c0c0; border: none; }
+    QPushButton#Set_Save, QPushButton#Set_Btn, QPushButton#BtnCancel {
+      background: #ffffff; border: 1px solid #b4c0cc; border-radius: 5px; color: #1f2933; }
+    QPushButton#Set_Save { background: #2a6f97; border-color: #2a6f97; color: #ffffff; }
+    QPushButton#Set_Save:pressed, QPushButton#Set_Btn:pressed, QPushButton#BtnCancel:pressed {
+      background: #d3dce5; }
   )"));
 }
 

@@ -6,7 +6,7 @@ packages=(
   g++ cmake make
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins
-  fonts-dejavu-core fonts-liberation2
+  fonts-dejavu-core fonts-liberation2 fonts-wqy-microhei
 )
 
 missing=()

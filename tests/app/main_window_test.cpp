@@ -85,9 +85,11 @@ class MainWindowTest : public QObject {
                                   Form().ListBoxItem3, Form().ListBoxItem4, Form().ListBoxItem5,
                                   Form().ListBoxItem6, Form().ListBoxItem7, Form().ListBoxItem9};
     const QStringList titles = {
-        " Dry Bulb Temperature", " Relative Humidity",     " Absolute Humidity",
-        " Specific Humidity",    " Dew Point Temperature", " Specific Enthalpy",
-        " Wet Bulb Temperature", " Specific Volume",       ""};
+        " Dry Bulb Temperature[°C]",     " Relative Humidity[%]:",     " Absolute Humidity[g/m³]",
+        " Specific Humidity[kg/kg(DA)]", " Dew Point Temperature[°C]", " Specific Enthalpy[kJ/kg]",
+        " Wet Bulb Temperature[°C]",     " Specific Volume[m³/kg]",    ""};
+    // The fake user writes decimals with a comma.
+    QCOMPARE(Form().TopL->text(), QStringLiteral("Input 2 params(101,325kPa)"));
     int top = 1;
     for (int i = 0; i < rows.size(); ++i) {
       QCOMPARE(rows[i]->Text(), titles[i]);

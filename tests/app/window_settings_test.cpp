@@ -48,32 +48,31 @@ class WindowSettingsTest : public QObject {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("onTop");
     QTest::addColumn<int>("temperatureUnit");
-    QTest::addColumn<int>("languageIndex");
+    QTest::addColumn<int>("languageIndex");  // the fake system speaks English
 
     const QSize startUp(288, 320);
-    QTest::newRow("no file") << QByteArray() << false << QPoint(0, 0) << startUp << false << 0
-                             << 100;
+    QTest::newRow("no file") << QByteArray() << false << QPoint(0, 0) << startUp << false << 0 << 1;
     QTest::newRow("only pos_left") << QByteArray("[setting]\r\npos_left=100\r\n") << false
-                                   << QPoint(100, 0) << startUp << false << 0 << 100;
+                                   << QPoint(100, 0) << startUp << false << 0 << 1;
     QTest::newRow("saved size") << QByteArray("[setting]\npos_width=500\npos_height=600\n") << false
-                                << QPoint(0, 0) << QSize(500, 600) << false << 0 << 100;
+                                << QPoint(0, 0) << QSize(500, 600) << false << 0 << 1;
     QTest::newRow("stayontop 1") << QByteArray("[setting]\nstayontop=1\n") << false << QPoint(0, 0)
-                                 << startUp << true << 0 << 100;
+                                 << startUp << true << 0 << 1;
     QTest::newRow("stayontop 2") << QByteArray("[setting]\nstayontop=2\n") << false << QPoint(0, 0)
-                                 << startUp << false << 0 << 100;
+                                 << startUp << false << 0 << 1;
     QTest::newRow("capital key, hex value") << QByteArray("[SETTING]\nTE=0x2\nlang=5\n") << false
                                             << QPoint(0, 0) << startUp << false << 2 << 5;
     QTest::newRow("shift with a file") << QByteArray("[setting]\nte=2\npos_left=100\nstayontop=1\n")
-                                       << true << QPoint(0, 0) << startUp << false << 0 << 100;
+                                       << true << QPoint(0, 0) << startUp << false << 0 << 1;
     QTest::newRow("hostile sizes")
         << QByteArray(
                "[setting]\npos_left=99999999999\npos_top=-2147483648\n"
                "pos_width=2147483647\npos_height=-5\n")
-        << false << QPoint(0, -32767) << QSize(8192, 1) << false << 0 << 100;
+        << false << QPoint(0, -32767) << QSize(8192, 1) << false << 0 << 1;
     QTest::newRow("zero size") << QByteArray("[setting]\npos_width=0\npos_height=0\n") << false
-                               << QPoint(0, 0) << QSize(1, 1) << false << 0 << 100;
+                               << QPoint(0, 0) << QSize(1, 1) << false << 0 << 1;
     QTest::newRow("binary garbage") << QByteArray("\x00\xff[setting\x01]\n=\n\xfe\xfe", 13) << false
-                                    << QPoint(0, 0) << startUp << false << 0 << 100;
+                                    << QPoint(0, 0) << startUp << false << 0 << 1;
   }
 
   void startsFromTheFile() {

@@ -1,0 +1,212 @@
+// The interface texts in every language: one row per English source text, then its
+// translations. Leading spaces are part of the texts. Easily lost characters are written as
+// escapes: U+3000 (ideographic space) opens the Japanese rows 2 to 11 after their space, and
+// U+FF12 (full-width digit two) opens the first Japanese row. The Russian pressure row begins
+// with a Latin capital A after its space.
+#include "i18n/translation_data.h"
+
+namespace vaporin {
+
+const std::array<TranslationRow, SourceTextCount> TranslationRows = {{
+    {
+        "Input 2 params",           // en
+        "Zwei Eingabeparameter",    // de
+        "2 parámetros de entrada",  // es
+        "Entrée 2 paramètres",      // fr
+        "Input 2 parametri",        // it
+        "\uff12つの状態値を入力",   // ja
+        "Два входных параметров",   // ru
+        "2 输入参数",               // zh_cn
+        "2 輸入參數",               // zh_tw
+    },
+    {
+        " Dry Bulb Temperature",   // en
+        " Trockentemperatur",      // de
+        " Temp. de bulbo seco",    // es
+        " Bulbe sec Température",  // fr
+        " Temp. a bulbo secco",    // it
+        " \u3000乾球温度 DB",      // ja
+        " Сухого Термометру",      // ru
+        " 干球温度",               // zh_cn
+        " 幹球溫度",               // zh_tw
+    },
+    {
+        " Relative Humidity",          // en
+        " Relative Luftfeuchtigkeit",  // de
+        " Humedad relativa",           // es
+        " Humidité relative",          // fr
+        " Umidità relativa",           // it
+        " \u3000相対湿度 RH",          // ja
+        " Относительная Влаж.",        // ru
+        " 相对湿度",                   // zh_cn
+        " 相對濕度",                   // zh_tw
+    },
+    {
+        " Absolute Humidity",          // en
+        " Absolute Luftfeuchtigkeit",  // de
+        " Humedad absoluta",           // es
+        " Humidité absolue",           // fr
+        " Umidità assoluta",           // it
+        " \u3000容積絶対湿度 A",       // ja
+        " Абсолютная Влаж.",           // ru
+        " 容积绝对湿度",               // zh_cn
+        " 容積絕對濕度",               // zh_tw
+    },
+    {
+        " Specific Humidity",      // en
+        " Spezifische Luftfeuc.",  // de
+        " Humedad específica",     // es
+        " Humidité spécifique",    // fr
+        " Umidità specifica",      // it
+        " \u3000重量絶対湿度 X",   // ja
+        " Удельная Влаж.",         // ru
+        " 重量绝对湿度",           // zh_cn
+        " 重量絕對溼度",           // zh_tw
+    },
+    {
+        " Dew Point Temperature",    // en
+        " Taupunkttemperatur",       // de
+        " Temp. de punto de rocío",  // es
+        " Temp. du point de rosée",  // fr
+        " Punto di rugiada",         // it
+        " \u3000露点温度 DP",        // ja
+        " Температура точки росы",   // ru
+        " 露点温度",                 // zh_cn
+        " 露點溫度",                 // zh_tw
+    },
+    {
+        " Specific Enthalpy",      // en
+        " Spezifische Enthalpie",  // de
+        " Entalpía específica",    // es
+        " Enthalpie spécifique",   // fr
+        " Entalpia specifica",     // it
+        " \u3000比エンタルピ H",   // ja
+        " Конкретные энтальпии",   // ru
+        " 比焓",                   // zh_cn
+        " 比焓",                   // zh_tw
+    },
+    {
+        " Temperature",   // en
+        " Temperatur",    // de
+        " Temperatura",   // es
+        " Température",   // fr
+        " Temperatura",   // it
+        " \u3000温度 T",  // ja
+        " Температура",   // ru
+        " 温度",          // zh_cn
+        " 溫度",          // zh_tw
+    },
+    {
+        " Atomospheric",    // en
+        " Luftdruck",       // de
+        " Atomospheric",    // es
+        " Atomospheric",    // fr
+        " Atmosferica",     // it
+        " \u3000大気圧 P",  // ja
+        " Aтмосферного",    // ru
+        " 大气压力",        // zh_cn
+        " 大氣壓力",        // zh_tw
+    },
+    {
+        " Specific Volume",       // en
+        " Spezifisches Volumen",  // de
+        " Volumen específico",    // es
+        " Volume spécifique",     // fr
+        " Volume specifica",      // it
+        " \u3000比容積 V",        // ja
+        " Удельный объем",        // ru
+        " 比容",                  // zh_cn
+        " 比容",                  // zh_tw
+    },
+    {
+        " Wet Bulb Temperature",   // en
+        " Feuchtkugeltemperatur",  // de
+        " Temp. de bulbo húmedo",  // es
+        " Bulb Temp. humide",      // fr
+        " Temp. al bulbo umido",   // it
+        " \u3000湿球温度 WB",      // ja
+        " Влажному Термометру",    // ru
+        " 湿球温度",               // zh_cn
+        " 濕球溫度",               // zh_tw
+    },
+    {
+        "Save",         // en
+        "Speichern",    // de
+        "Guardar",      // es
+        "Enregistrer",  // fr
+        "Salva",        // it
+        "保存",         // ja
+        "Сохранить",    // ru
+        "保存",         // zh_cn
+        "保存",         // zh_tw
+    },
+    {
+        "Apply",      // en
+        "Nehmen",     // de
+        "Aplicar",    // es
+        "Appliquer",  // fr
+        "Applica",    // it
+        "適用",       // ja
+        "Применить",  // ru
+        "应用",       // zh_cn
+        "應用",       // zh_tw
+    },
+    {
+        "Cancel",      // en
+        "Abbrechen",   // de
+        "Cancelar",    // es
+        "Annuler",     // fr
+        "Annulla",     // it
+        "キャンセル",  // ja
+        "Отменить",    // ru
+        "取消",        // zh_cn
+        "取消",        // zh_tw
+    },
+    {
+        "Unit Configuration",          // en
+        "Gerätekonfiguration",         // de
+        "Configuración de la unidad",  // es
+        "Configuration de l'unité",    // fr
+        "Configurazione Unità",        // it
+        "単位の設定",                  // ja
+        "Конфигурация блока",          // ru
+        "单位设置",                    // zh_cn
+        "單位設置",                    // zh_tw
+    },
+    {
+        "Vaporin Language",    // en
+        "Vaporin Sprache",     // de
+        "Idioma del Vaporin",  // es
+        "Langue de Vaporin",   // fr
+        "Lingua Vaporin",      // it
+        "Vaporinの使用言語",   // ja
+        "Язык Vaporin",        // ru
+        "Vaporin 语言",        // zh_cn
+        "Vaporin 語言",        // zh_tw
+    },
+    {
+        "Always on top",           // en
+        "Immer Vorderansicht",     // de
+        "Vista siempre superior",  // es
+        "Vue toujours avant",      // fr
+        "Vista sempre superiore",  // it
+        "常に最上表示",            // ja
+        "Вид всегда спереди",      // ru
+        "总在最前面",              // zh_cn
+        "總在最前面",              // zh_tw
+    },
+}};
+
+const std::array<LanguageEntry, LanguageCount> Languages = {{
+    {"de", "Deutsch"},
+    {"en", "English"},
+    {"es", "Español"},
+    {"fr", "Français"},
+    {"it", "Italiano"},
+    {"ja", "日本語"},
+    {"ru", "Pусский"},  // the first letter is the Latin P
+    {"zh_cn", "中文(简体)"},
+    {"zh_tw", "中文(繁體)"},
+}};
+
+}  // namespace vaporin

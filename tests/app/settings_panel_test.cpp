@@ -1,0 +1,259 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "app/list_row.h"
+#include "app/main_window.h"
+#include "tests/app/fake_platform.h"
+#include "tests/app/window_test_main.h"
+
+using namespace vaporin;
+
+// The gear panel: units, language and always-on-top taken over by Apply and Save, and the
+// captions composed from them.
+class SettingsPanelTest : public QObject {
+  Q_OBJECT
+
+ public:
+  QStringList ErrorsShown;
+
+ private:
+  std::unique_ptr<FakePlatform> platform_;
+  std::unique_ptr<TForm1> form_;
+
+  TForm1& Form() { return *form_; }
+  QString SettingsPath() const { return platform_->Documents + QStringLiteral("/vaporin.ini"); }
+
+  QByteArray ReadSettings() const {
+    QFile file(SettingsPath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+  void OpenWindow() {
+    form_ = std::make_unique<TForm1>(*platform_);
+    Form().show();
+    Form().activateWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&Form()));
+    QTRY_VERIFY(!Form().Timer1->isActive());
+  }
+
+  void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+  void ShowTheOverviewState() {
+    Form().DB->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(Form().DB, QStringLiteral("25"));
+    QTest::keyClick(Form().DB, Qt::Key_Return);
+    QTest::keyClicks(Form().RH, QStringLiteral("50"));
+    QTest::keyClick(Form().RH, Qt::Key_Return);
+    QTRY_VERIFY(!Form().DisplayLock);
+  }
+
+  QStringList PanelTexts() {
+    return {Form().LBunit1->Text(),  Form().LBunit2->Text(),   Form().LBunit3->Text(),
+            Form().LBunit4->Text(),  Form().LBunit5->Text(),   Form().LBunit6->Text(),
+            Form().LBlang1->Text(),  Form().LBstaytop->Text(), Form().L_Unit->text(),
+            Form().Set_Save->text(), Form().Set_Btn->text(),   Form().BtnCancel->text()};
+  }
+
+  void ChooseLanguage(int index) {
+    Click(Form().Set_Button1);
+    Form().CB7->setCurrentIndex(index);
+    Click(Form().Set_Btn);
+  }
+
+ private slots:
+  void init() {
+    platform_ = std::make_unique<FakePlatform>();
+    platform_->Separator = QStringLiteral(".");
+    ErrorsShown.clear();
+    OpenWindow();
+  }
+
+  void cleanup() {
+    form_.reset();
+    platform_.reset();
+    QCOMPARE(ErrorsShown, QStringList());
+  }
+
+  void opensOverDimmedRowsAndCancelChangesNothing() {
+    Click(Form().Set_Button1);
+    QVERIFY(Form().Panel_Con->isVisible());
+    QVERIFY(Form().RectMask->isVisible());
+    QVERIFY(!Form().ListBox1->isVisible());
+    QVERIFY(!Form().ToolBar1->isVisible());
+    QCOMPARE(Form().Panel_Con->pos(), QPoint(16, 10));
+    QCOMPARE(Form().CB1->currentIndex(), 0);
+    Form().CB1->setCurrentIndex(1);
+    Click(Form().BtnCancel);
+    QVERIFY(!Form().Panel_Con->isVisible());
+    QVERIFY(!Form().RectMask->isVisible());
+    QVERIFY(Form().ListBox1->isVisible());
+    QCOMPARE(Form().Units.TemperatureUnit, 0);
+    QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Dry Bulb Temperature[°C]"));
+    Click(Form().Set_Button1);
+    QCOMPARE(Form().CB1->currentIndex(), 0);  // reopening shows the units in force
+  }
+
+  void applyShowsAFullDisplayInTheNewUnitsWithoutWritingTheFile() {
+    ShowTheOverviewState();
+    Click(Form().Set_Button1);
+    Form().CB1->setCurrentIndex(1);  // °F
+    Form().CB5->setCurrentIndex(1);  // Btu/lb
+    Click(Form().Set_Btn);
+    QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Dry Bulb Temperature[°F]"));
+    QCOMPARE(Form().ListBoxItem4->Text(), QStringLiteral(" Dew Point Temperature[°F]"));
+    QCOMPARE(Form().ListBoxItem6->Text(), QStringLiteral(" Wet Bulb Temperature[°F]"));
+    QCOMPARE(Form().ListBoxItem5->Text(), QStringLiteral(" Specific Enthalpy[Btu/lb]"));
+    QCOMPARE(Form().DB->text(), QStringLiteral("77.00"));
+    QCOMPARE(Form().DP->text(), QStringLiteral("56.96"));
+    QCOMPARE(Form().WB->text(), QStringLiteral("64.19"));
+    QCOMPARE(Form().ENH->text(), QStringLiteral("21.63"));
+    QCOMPARE(Form().RH->text(), QStringLiteral("50.00"));
+    QVERIFY(Form().DisplayLock);
+    QVERIFY(!QFile::exists(SettingsPath()));
+  }
+
+  void applyWithOneValueChangesOnlyTheCaptions() {
+    Form().DB->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(Form().DB, QStringLiteral("25"));
+    Click(Form().Set_Button1);
+    Form().CB1->setCurrentIndex(2);  // K
+    Click(Form().Set_Btn);
+    QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Dry Bulb Temperature[K]"));
+    QCOMPARE(Form().DB->text(), QStringLiteral("25"));
+    QVERIFY(!Form().DisplayLock);
+  }
+
+  void pressureUnitChangesOnlyTheHint() {
+    ShowTheOverviewState();
+    const QString shown = Form().DB->text() + Form().SV->text();
+    Click(Form().Set_Button1);
+    Form().CB4->setCurrentIndex(1);
+    Click(Form().Set_Btn);
+    QCOMPARE(Form().TopL->text(), QStringLiteral("Input 2 params(760mmHg)"));
+    QCOMPARE(Form().DB->text() + Form().SV->text(), shown);
+  }
+
+  void saveWritesTheChoicesInOrderThenExitAddsTheGeometry() {
+    Click(Form().Set_Button1);
+    Form().CB3->setCurrentIndex(1);
+    Form().CB7->setCurrentIndex(0);
+    Form().CBstaytop->setChecked(true);
+    Click(Form().Set_Save);
+    QVERIFY(!Form().Panel_Con->isVisible());
+    QCOMPARE(ReadSettings(), QByteArray("\xEF\xBB\xBF[setting]\r\nte=0\r\nah=0\r\nsh=1\r\npr=0\r\n"
+                                        "en=0\r\nsv=0\r\nlang=0\r\nstayontop=1\r\n\r\n"));
+    Form().move(0, 0);
+    Form().resize(300, 400);
+    form_.reset();
+    QCOMPARE(ReadSettings(),
+             QByteArray("\xEF\xBB\xBF[setting]\r\nte=0\r\nah=0\r\nsh=1\r\npr=0\r\nen=0\r\nsv=0\r\n"
+                        "lang=0\r\nstayontop=1\r\npos_left=0\r\npos_top=0\r\npos_width=300\r\n"
+                        "pos_height=400\r\n\r\n"));
+    OpenWindow();  // and the next start reads them
+    QCOMPARE(Form().Units.SpecificHumidityUnit, 1);
+    QCOMPARE(Form().LBunit1->Text(), QStringLiteral(" Temperatur"));
+    QVERIFY(Form().CBstaytop->isChecked());
+    QVERIFY(Form().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  }
+
+  void stayOnTopWaitsForApply() {
+    Click(Form().Set_Button1);
+    Form().CBstaytop->setChecked(true);
+    Click(Form().BtnCancel);
+    QVERIFY(!Form().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    Click(Form().Set_Button1);
+    QVERIFY(Form().CBstaytop->isChecked());
+    Click(Form().Set_Btn);
+    QVERIFY(Form().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(Form().isVisible());
+  }
+
+  void switchesJapaneseGermanEnglishAndRestoresEveryText() {
+    const QStringList english = PanelTexts();
+    QCOMPARE(english[3], QStringLiteral(" Atomospheric"));
+    ChooseLanguage(5);
+    QCOMPARE(Form().LBunit1->Text(), QStringLiteral(" \u3000温度 T"));
+    QCOMPARE(Form().TopL->text(), QStringLiteral("\uff12つの状態値を入力(101.325kPa)"));
+    ChooseLanguage(0);
+    QCOMPARE(Form().LBunit1->Text(), QStringLiteral(" Temperatur"));
+    QCOMPARE(Form().LBunit4->Text(), QStringLiteral(" Luftdruck"));
+    QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Trockentemperatur[°C]"));
+    QCOMPARE(Form().LB_txt->item(0)->text(), QStringLiteral("Zwei Eingabeparameter"));
+    ChooseLanguage(1);
+    QCOMPARE(PanelTexts(), english);
+    QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Dry Bulb Temperature[°C]"));
+    QCOMPARE(Form().L_title1->text(), QStringLiteral("Vaporin"));
+    QCOMPARE(Form().L_title2->text(), QStringLiteral("Vaporin"));
+    QCOMPARE(Form().CB7->itemText(6), QStringLiteral("Pусский"));
+  }
+
+  void startsInTheSystemsLanguage_data() {
+    QTest::addColumn<QString>("iso");
+    QTest::addColumn<QString>("territory");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("saveCaption");
+    QTest::newRow("traditional chinese") << "zh"
+                                         << "TW" << 8 << "保存";
+    QTest::newRow("simplified chinese") << "zh"
+                                        << "CN" << 7 << "保存";
+    QTest::newRow("russian") << "ru"
+                             << "RU" << 6 << "Сохранить";
+    QTest::newRow("portuguese") << "pt"
+                                << "BR" << 1 << "Save";
+  }
+
+  void startsInTheSystemsLanguage() {
+    QFETCH(QString, iso);
+    QFETCH(QString, territory);
+    QFETCH(int, index);
+    QFETCH(QString, saveCaption);
+    form_.reset();
+    platform_->Language = {iso, QString(), QString(), territory};
+    OpenWindow();
+    QCOMPARE(Form().Units.LanguageIndex, index);
+    QCOMPARE(Form().Set_Save->text(), saveCaption);
+    Click(Form().Set_Button1);
+    QCOMPARE(Form().CB7->currentIndex(), index);
+  }
+
+  void aSavedLanguageWinsOverTheSystems() {
+    form_.reset();
+    QFile file(SettingsPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[setting]\r\nlang=5\r\n");
+    file.close();
+    platform_->Language = {QStringLiteral("de"), QString(), QString(), QString()};
+    OpenWindow();
+    QCOMPARE(Form().Units.LanguageCode, std::string("ja"));
+    QCOMPARE(Form().BtnCancel->text(), QStringLiteral("キャンセル"));
+  }
+
+  void aSaveThatCannotWriteReportsAndKeepsThePanelOpen() {
+    QVERIFY(QDir().mkpath(SettingsPath()));  // a folder where the file should be
+    Click(Form().Set_Button1);
+    Form().CB1->setCurrentIndex(1);
+    Click(Form().Set_Save);
+    QCOMPARE(ErrorsShown.size(), 1);
+    QVERIFY(ErrorsShown.front().startsWith(QStringLiteral("Cannot write the settings file")));
+    QVERIFY(ErrorsShown.front().endsWith(QStringLiteral(".")));
+    QVERIFY(Form().Panel_Con->isVisible());
+    QCOMPARE(Form().Units.TemperatureUnit, 1);  // applied all the same
+    QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Dry Bulb Temperature[°F]"));
+    Click(Form().BtnCancel);
+    QVERIFY(QDir().rmdir(SettingsPath()));
+    ErrorsShown.clear();
+  }
+};
+
+VAPORIN_WINDOW_TEST_MAIN(SettingsPanelTest)
+
+#include "settings_panel_test.moc"

@@ -1,0 +1,154 @@
+#include "i18n/translator.h"
+
+#include <gtest/gtest.h>
+
+#include "i18n/language_choice.h"
+#include "i18n/translation_data.h"
+
+namespace vaporin {
+namespace {
+
+std::vector<std::string> Column(TranslationColumn column) {
+  std::vector<std::string> texts;
+  for (const TranslationRow& row : TranslationRows) texts.emplace_back(row[column]);
+  return texts;
+}
+
+struct LanguageColumn {
+  const char* code;
+  TranslationColumn column;
+};
+
+constexpr LanguageColumn Translated[] = {
+    {"de", ColumnDe}, {"es", ColumnEs}, {"fr", ColumnFr},      {"it", ColumnIt},
+    {"ja", ColumnJa}, {"ru", ColumnRu}, {"zh_cn", ColumnZhCn}, {"zh_tw", ColumnZhTw},
+};
+
+class TranslatorTest : public ::testing::Test {
+ protected:
+  void SetUp() override { translator_.BuildTranslationTable(); }
+  Translator translator_;
+};
+
+TEST_F(TranslatorTest, TranslatesEverySourceTextIntoEachLanguageAndBack) {
+  for (const LanguageColumn& language : Translated) {
+    std::vector<std::string> texts = Column(ColumnEn);
+    translator_.SelectLanguage(language.code, texts);
+    EXPECT_EQ(texts, Column(language.column)) << language.code;
+    EXPECT_EQ(translator_.LanguageInForce(), language.code);
+    translator_.SelectLanguage("en", texts);
+    EXPECT_EQ(texts, Column(ColumnEn)) << language.code;
+    EXPECT_EQ(translator_.LanguageInForce(), "");
+  }
+}
+
+TEST_F(TranslatorTest, GoesFromLanguageToLanguageThroughAllNineAndEndsInEnglish) {
+  std::vector<std::string> texts = Column(ColumnEn);
+  texts.push_back("Vaporin");  // a text of no table row is never touched
+  for (const char* code : {"ja", "de", "es", "fr", "it", "ru", "zh_cn", "zh_tw", "en"}) {
+    translator_.SelectLanguage(code, texts);
+  }
+  std::vector<std::string> expected = Column(ColumnEn);
+  expected.push_back("Vaporin");
+  EXPECT_EQ(texts, expected);
+}
+
+TEST_F(TranslatorTest, SwitchesFromJapaneseToGermanDirectly) {
+  std::vector<std::string> texts = {" Temperature", " Atomospheric", "Cancel"};
+  translator_.SelectLanguage("ja", texts);
+  EXPECT_EQ(texts[0], " \u3000温度 T");
+  translator_.SelectLanguage("de", texts);
+  EXPECT_EQ(texts, (std::vector<std::string>{" Temperatur", " Luftdruck", "Abbrechen"}));
+}
+
+TEST_F(TranslatorTest, KeepsTheSpanishPressureRowAndReselectsTheSameTexts) {
+  std::vector<std::string> texts = {" Atomospheric", "Save"};
+  translator_.SelectLanguage("es", texts);
+  translator_.SelectLanguage("es", texts);
+  EXPECT_EQ(texts, (std::vector<std::string>{" Atomospheric", "Guardar"}));
+  translator_.SelectLanguage("en", texts);
+  EXPECT_EQ(texts, (std::vector<std::string>{" Atomospheric", "Save"}));
+}
+
+TEST_F(TranslatorTest, AnUnknownOrEmptyCodeChangesNothing) {
+  std::vector<std::string> texts = {"Save"};
+  translator_.SelectLanguage("ru", texts);
+  for (const char* code : {"pt", "", "EN", "zh"}) {
+    translator_.SelectLanguage(code, texts);
+    EXPECT_EQ(texts[0], "Сохранить") << code;
+    EXPECT_EQ(translator_.LanguageInForce(), "ru");
+  }
+}
+
+TEST(Translator, ChangesNothingBeforeItsTableIsBuilt) {
+  Translator translator;
+  std::vector<std::string> texts = {"Save"};
+  translator.SelectLanguage("de", texts);
+  EXPECT_EQ(texts[0], "Save");
+}
+
+TEST(TranslationData, KeepsTheCharactersThatAreEasyToLose) {
+  EXPECT_EQ(TranslationRows[0][ColumnJa].substr(0, 3), "\uff12");
+  for (size_t row = 1; row <= 10; ++row) {
+    EXPECT_EQ(TranslationRows[row][ColumnJa].substr(0, 4), " \u3000") << row;
+  }
+  EXPECT_EQ(TranslationRows[8][ColumnEn], " Atomospheric");
+  EXPECT_EQ(TranslationRows[8][ColumnRu].substr(0, 2), " A");  // Latin A, then Cyrillic
+  EXPECT_EQ(TranslationRows[0][ColumnZhCn].substr(0, 2), "2 ");
+  EXPECT_EQ(TranslationRows[0][ColumnZhTw].substr(0, 2), "2 ");
+  EXPECT_EQ(Languages[6].Name.substr(0, 1), "P");  // Latin P, then Cyrillic
+  // Within a language no two source texts share a translation.
+  for (size_t column = ColumnDe; column < TranslationColumnCount; ++column) {
+    for (size_t a = 0; a < SourceTextCount; ++a) {
+      for (size_t b = a + 1; b < SourceTextCount; ++b) {
+        EXPECT_NE(TranslationRows[a][column], TranslationRows[b][column]) << column;
+      }
+    }
+  }
+}
+
+struct ChoiceCase {
+  const char* name;
+  int32_t index;
+  SystemLanguage system;
+  const char* code;
+  int32_t chosenIndex;
+  friend void PrintTo(const ChoiceCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ChoiceTable : public ::testing::TestWithParam<ChoiceCase> {};
+
+TEST_P(ChoiceTable, TakesTheSavedIndexOrTheSystemsLanguage) {
+  const ChoiceCase& c = GetParam();
+  const LanguageChoice choice = ChooseLanguage(c.index, c.system);
+  EXPECT_EQ(choice.Code, c.code);
+  EXPECT_EQ(choice.Index, c.chosenIndex);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, ChoiceTable,
+    ::testing::Values(
+        ChoiceCase{"SavedGerman", 0, {"ja", "", "", ""}, "de", 0},
+        ChoiceCase{"SavedJapanese", 5, {}, "ja", 5},
+        ChoiceCase{"SavedTraditionalChinese", 8, {}, "zh_tw", 8},
+        ChoiceCase{"SystemGerman", 100, {"de", "Deutsch", "", "DE"}, "de", 0},
+        ChoiceCase{"SystemEnglish", 100, {"en", "English", "", "US"}, "en", 1},
+        ChoiceCase{"SystemSpanish", 100, {"es", "", "", ""}, "es", 2},
+        ChoiceCase{"SystemFrench", 100, {"fr", "", "", ""}, "fr", 3},
+        ChoiceCase{"SystemItalian", 100, {"it", "", "", ""}, "it", 4},
+        ChoiceCase{"SystemJapanese", 100, {"ja", "", "", ""}, "ja", 5},
+        ChoiceCase{"SystemRussian", 100, {"ru", "", "", ""}, "ru", 6},
+        ChoiceCase{"SystemJp", 100, {"jp", "", "", ""}, "ja", 5},
+        ChoiceCase{"SystemJpInCapitals", 100, {"JP", "", "", ""}, "ja", 5},
+        ChoiceCase{"ChineseTraditionalByName", 100, {"zh", "中文(繁體)", "", ""}, "zh_tw", 8},
+        ChoiceCase{"ChineseTraditionalByScript", 100, {"zh", "中文", "Hant", ""}, "zh_tw", 8},
+        ChoiceCase{"ChineseTraditionalByTerritory", 100, {"zh", "中文", "", "HK"}, "zh_tw", 8},
+        ChoiceCase{"ChineseSimplified", 100, {"zh", "中文", "Hans", "CN"}, "zh_cn", 7},
+        ChoiceCase{"Portuguese", 100, {"pt", "português", "", "BR"}, "pt", 1},
+        ChoiceCase{"NoSystemAnswer", 100, {}, "", 1},
+        ChoiceCase{"NegativeIndex", -1, {"it", "", "", ""}, "it", 4},
+        ChoiceCase{"IndexPastTheList", 9, {"fr", "", "", ""}, "fr", 3}),
+    [](const auto& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace vaporin

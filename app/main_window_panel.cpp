@@ -97,7 +97,10 @@ void TForm1::ApplyUnitLabels() {
     row->SetText(QString::fromStdString(caption));
   };
   set(ListBoxItem2, captions.RelativeHumidity);
-  if (captions.Pressure) TopL->setText(QString::fromStdString(*captions.Pressure));
+  if (captions.Pressure) {
+    TopL->setText(QString::fromStdString(*captions.Pressure));
+    TopL->adjustSize();
+  }
   set(ListBoxItem1, captions.DryBulb);
   set(ListBoxItem4, captions.DewPoint);
   set(ListBoxItem6, captions.WetBulb);
@@ -105,8 +108,6 @@ void TForm1::ApplyUnitLabels() {
   set(ListBoxItem3, captions.SpecificHumidity);
   set(ListBoxItem5, captions.Enthalpy);
   set(ListBoxItem7, captions.SpecificVolume);
-  // The hint's width changed: place it after the title again.
-  FormResize();
   if (FilledGroupCount() >= FullDisplayGroups) ShowResults();
 }
 

@@ -24,7 +24,12 @@ TranslatableTexts::TranslatableTexts(std::initializer_list<const QWidget*> roots
       Add(row->Text(), [row](const QString& text) { row->SetText(text); });
     }
     for (QLabel* label : root->findChildren<QLabel*>()) {
-      if (firstTime(label)) Add(label->text(), [label](const QString& t) { label->setText(t); });
+      if (!firstTime(label)) continue;
+      // Labels size themselves to their text.
+      Add(label->text(), [label](const QString& text) {
+        label->setText(text);
+        label->adjustSize();
+      });
     }
     for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
       if (firstTime(button)) {

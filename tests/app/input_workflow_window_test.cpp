@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -101,6 +103,19 @@ class InputWorkflowWindowTest : public QObject {
     Enter(Form().RH);
     QCOMPARE(Form().DB->text(), QStringLiteral("25,50"));
     QCOMPARE(Form().SV->text(), QStringLiteral("0,8601"));
+  }
+
+  void onlyARealFocusLossCommits() {
+    Type(Form().DB, QStringLiteral("25"));
+    Type(Form().RH, QStringLiteral("50"));
+    for (const Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+      QFocusEvent away(QEvent::FocusOut, reason);
+      QApplication::sendEvent(Form().RH, &away);
+      QCOMPARE(Form().SV->text(), QString());
+    }
+    QFocusEvent left(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(Form().RH, &left);
+    QCOMPARE(Form().SV->text(), QStringLiteral("0.8582"));
   }
 
   void enterMovesDownAndShiftEnterUp() {

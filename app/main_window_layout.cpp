@@ -15,6 +15,7 @@
 #include "app/clickable_label.h"
 #include "app/list_row.h"
 #include "app/main_window.h"
+#include "app/pixel_font.h"
 #include "app/scaled_view.h"
 #include "app/window_geometry.h"
 
@@ -49,13 +50,6 @@ const char* const BaseTitles[] = {
     " Specific Humidity",    " Dew Point Temperature", " Specific Enthalpy",
     " Wet Bulb Temperature", " Specific Volume",       " Absolute Humidity",
 };
-
-QFont PixelFont(int pixelSize, bool bold = false) {
-  QFont font;
-  font.setPixelSize(pixelSize);
-  font.setBold(bold);
-  return font;
-}
 
 QLineEdit* MakeBox(const QString& name, const QString& accessibleName, ListRow* row) {
   auto* box = new QLineEdit(row);

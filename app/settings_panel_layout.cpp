@@ -8,6 +8,7 @@
 #include "app/application.h"
 #include "app/list_row.h"
 #include "app/main_window.h"
+#include "app/pixel_font.h"
 #include "i18n/translation_data.h"
 #include "settings/unit_names.h"
 
@@ -27,13 +28,6 @@ constexpr int ButtonTop = 8;
 constexpr int ButtonWidth = 88;
 constexpr int ButtonHeight = 30;
 constexpr int LineWidth = 321;
-
-QFont PixelFont(int pixelSize, bool bold = false) {
-  QFont font;
-  font.setPixelSize(pixelSize);
-  font.setBold(bold);
-  return font;
-}
 
 template <size_t N>
 QStringList Items(const std::array<std::string_view, N>& names) {

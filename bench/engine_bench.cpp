@@ -2,19 +2,10 @@
 
 #include "engine/sat_pressure.h"
 #include "engine/solvers.h"
+#include "tests/engine/reference_state.h"
 
 namespace vaporin {
 namespace {
-
-// 20 °C and 50 %, in engine units.
-constexpr AirState Ref20{20.0,
-                         50.0,
-                         0.007263520796851438,
-                         9.204017824371348,
-                         13.779961649999986,
-                         0.8403281506958505,
-                         9.273653239999993,
-                         8.644968037872903};
 
 void SolveAt20And50(benchmark::State& state) {
   const auto pairCode = static_cast<int32_t>(state.range(0));

@@ -8,7 +8,7 @@
 #include <random>
 
 #include "app/main_window.h"
-#include "tests/app/fake_platform.h"
+#include "tests/app/window_driver.h"
 #include "tests/app/window_test_main.h"
 #include "units/number_text.h"
 
@@ -22,38 +22,16 @@ class InputWorkflowWindowTest : public QObject {
   QStringList ErrorsShown;
 
  private:
-  std::unique_ptr<FakePlatform> platform_;
-  std::unique_ptr<TForm1> form_;
+  std::unique_ptr<WindowDriver> driver_;
 
-  TForm1& Form() { return *form_; }
+  TForm1& Form() { return *driver_->Form; }
   QWidget* Focused() { return Form().MainLayout1->focusWidget(); }
-
-  void Type(QLineEdit* box, const QString& text) {
-    box->setFocus(Qt::MouseFocusReason);
-    QTest::keyClicks(box, text);
+  static void Type(QLineEdit* box, const QString& text) { WindowDriver::Type(box, text); }
+  static void Enter(QLineEdit* box, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    WindowDriver::Enter(box, modifiers);
   }
-
-  void Enter(QLineEdit* box, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(box, Qt::Key_Return, modifiers);
-  }
-
-  // 25 °C and 50 % as the user types them.
-  void ShowTheOverviewState() {
-    Type(Form().DB, QStringLiteral("25"));
-    Enter(Form().DB);
-    Type(Form().RH, QStringLiteral("50"));
-    Enter(Form().RH);
-  }
-
-  void OpenWindow() {
-    form_ = std::make_unique<TForm1>(*platform_);
-    Form().show();
-    Form().activateWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(&Form()));
-    QTRY_VERIFY(!Form().Timer1->isActive());  // the tick after start-up
-  }
-
-  void WaitForTheLockToEnd() { QTRY_VERIFY(!Form().DisplayLock); }
+  void ShowTheOverviewState() { driver_->ShowTheOverviewState(); }
+  void WaitForTheLockToEnd() { driver_->WaitForTheLockToEnd(); }
 
   QStringList AllTexts() {
     QStringList texts;
@@ -63,15 +41,14 @@ class InputWorkflowWindowTest : public QObject {
 
  private slots:
   void init() {
-    platform_ = std::make_unique<FakePlatform>();
-    platform_->Separator = QStringLiteral(".");
+    driver_ = std::make_unique<WindowDriver>();
+    driver_->Platform->Separator = QStringLiteral(".");
     ErrorsShown.clear();
-    OpenWindow();
+    driver_->Open();
   }
 
   void cleanup() {
-    form_.reset();
-    platform_.reset();
+    driver_.reset();
     QCOMPARE(ErrorsShown, QStringList());
   }
 
@@ -94,9 +71,9 @@ class InputWorkflowWindowTest : public QObject {
   }
 
   void aCommaUserSeesAndTypesCommas() {
-    form_.reset();
-    platform_->Separator = QStringLiteral(",");
-    OpenWindow();
+    driver_->Form.reset();
+    driver_->Platform->Separator = QStringLiteral(",");
+    driver_->Open();
     Type(Form().DB, QStringLiteral("25,5"));
     Enter(Form().DB);
     Type(Form().RH, QStringLiteral("50"));

@@ -2,20 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/engine/reference_state.h"
+
 namespace vaporin {
 namespace {
 
 constexpr double KcalToKJ = 4.186800003051758;
-
-// 20 °C and 50 % as the engine solves it.
-constexpr AirState Ref20{20.0,
-                         50.0,
-                         0.007263520796851438,
-                         9.204017824371348,
-                         13.779961649999986,
-                         0.8403281506958505,
-                         9.273653239999993,
-                         8.644968037872903};
 
 UnitSettings Units(int32_t te, int32_t ah, int32_t sh, int32_t en, int32_t sv) {
   UnitSettings units;

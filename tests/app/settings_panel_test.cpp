@@ -12,7 +12,7 @@
 
 #include "app/list_row.h"
 #include "app/main_window.h"
-#include "tests/app/fake_platform.h"
+#include "tests/app/window_driver.h"
 #include "tests/app/window_test_main.h"
 
 using namespace vaporin;
@@ -26,34 +26,23 @@ class SettingsPanelTest : public QObject {
   QStringList ErrorsShown;
 
  private:
-  std::unique_ptr<FakePlatform> platform_;
-  std::unique_ptr<TForm1> form_;
+  std::unique_ptr<WindowDriver> driver_;
 
-  TForm1& Form() { return *form_; }
-  QString SettingsPath() const { return platform_->Documents + QStringLiteral("/vaporin.ini"); }
+  TForm1& Form() { return *driver_->Form; }
+  QString SettingsPath() const {
+    return driver_->Platform->Documents + QStringLiteral("/vaporin.ini");
+  }
 
   QByteArray ReadSettings() const {
     QFile file(SettingsPath());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
 
-  void OpenWindow() {
-    form_ = std::make_unique<TForm1>(*platform_);
-    Form().show();
-    Form().activateWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(&Form()));
-    QTRY_VERIFY(!Form().Timer1->isActive());
-  }
-
   void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
   void ShowTheOverviewState() {
-    Form().DB->setFocus(Qt::MouseFocusReason);
-    QTest::keyClicks(Form().DB, QStringLiteral("25"));
-    QTest::keyClick(Form().DB, Qt::Key_Return);
-    QTest::keyClicks(Form().RH, QStringLiteral("50"));
-    QTest::keyClick(Form().RH, Qt::Key_Return);
-    QTRY_VERIFY(!Form().DisplayLock);
+    driver_->ShowTheOverviewState();
+    driver_->WaitForTheLockToEnd();
   }
 
   QStringList PanelTexts() {
@@ -71,15 +60,14 @@ class SettingsPanelTest : public QObject {
 
  private slots:
   void init() {
-    platform_ = std::make_unique<FakePlatform>();
-    platform_->Separator = QStringLiteral(".");
+    driver_ = std::make_unique<WindowDriver>();
+    driver_->Platform->Separator = QStringLiteral(".");
     ErrorsShown.clear();
-    OpenWindow();
+    driver_->Open();
   }
 
   void cleanup() {
-    form_.reset();
-    platform_.reset();
+    driver_.reset();
     QCOMPARE(ErrorsShown, QStringList());
   }
 
@@ -153,12 +141,12 @@ class SettingsPanelTest : public QObject {
                                         "en=0\r\nsv=0\r\nlang=0\r\nstayontop=1\r\n\r\n"));
     Form().move(0, 0);
     Form().resize(300, 400);
-    form_.reset();
+    driver_->Form.reset();
     QCOMPARE(ReadSettings(),
              QByteArray("\xEF\xBB\xBF[setting]\r\nte=0\r\nah=0\r\nsh=1\r\npr=0\r\nen=0\r\nsv=0\r\n"
                         "lang=0\r\nstayontop=1\r\npos_left=0\r\npos_top=0\r\npos_width=300\r\n"
                         "pos_height=400\r\n\r\n"));
-    OpenWindow();  // and the next start reads them
+    driver_->Open();  // and the next start reads them
     QCOMPARE(Form().Units.SpecificHumidityUnit, 1);
     QCOMPARE(Form().LBunit1->Text(), QStringLiteral(" Temperatur"));
     QVERIFY(Form().CBstaytop->isChecked());
@@ -216,9 +204,9 @@ class SettingsPanelTest : public QObject {
     QFETCH(QString, territory);
     QFETCH(int, index);
     QFETCH(QString, saveCaption);
-    form_.reset();
-    platform_->Language = {iso, QString(), QString(), territory};
-    OpenWindow();
+    driver_->Form.reset();
+    driver_->Platform->Language = {iso, QString(), QString(), territory};
+    driver_->Open();
     QCOMPARE(Form().Units.LanguageIndex, index);
     QCOMPARE(Form().Set_Save->text(), saveCaption);
     Click(Form().Set_Button1);
@@ -226,13 +214,13 @@ class SettingsPanelTest : public QObject {
   }
 
   void aSavedLanguageWinsOverTheSystems() {
-    form_.reset();
+    driver_->Form.reset();
     QFile file(SettingsPath());
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("[setting]\r\nlang=5\r\n");
     file.close();
-    platform_->Language = {QStringLiteral("de"), QString(), QString(), QString()};
-    OpenWindow();
+    driver_->Platform->Language = {QStringLiteral("de"), QString(), QString(), QString()};
+    driver_->Open();
     QCOMPARE(Form().Units.LanguageCode, std::string("ja"));
     QCOMPARE(Form().BtnCancel->text(), QStringLiteral("キャンセル"));
   }

@@ -5,22 +5,13 @@
 #include "engine/relations.h"
 #include "engine/sat_pressure.h"
 #include "tests/engine/engine_test_support.h"
+#include "tests/engine/reference_state.h"
 
 namespace vaporin {
 namespace {
 
 // A value no solver computes: a field still holding it was not written.
 constexpr double Unwritten = 777.0;
-
-// 20 °C and 50 %, as the DB/RH solver gives it.
-constexpr AirState Ref20{20.0,
-                         50.0,
-                         0.007263520796851438,
-                         9.204017824371348,
-                         13.779961649999986,
-                         0.8403281506958505,
-                         9.273653239999993,
-                         8.644968037872903};
 
 AirState Entered(int32_t pairCode) {
   AirState a{Unwritten, Unwritten, Unwritten, Unwritten,

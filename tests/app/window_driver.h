@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "app/main_window.h"
+#include "tests/app/fake_platform.h"
+
+namespace vaporin {
+
+// The real window on a fake machine, driven as a user drives it. The window goes before the
+// machine it uses.
+struct WindowDriver {
+  std::unique_ptr<FakePlatform> Platform = std::make_unique<FakePlatform>();
+  std::unique_ptr<TForm1> Form;
+
+  // Shows the window and waits until it is active and its start-up tick has passed.
+  void Open() {
+    Form = std::make_unique<TForm1>(*Platform);
+    Form->show();
+    Form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
+    QTRY_VERIFY(!Form->Timer1->isActive());
+  }
+
+  static void Type(QLineEdit* box, const QString& text) {
+    box->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(box, text);
+  }
+
+  static void Enter(QLineEdit* box, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(box, Qt::Key_Return, modifiers);
+  }
+
+  // 25 °C and 50 % as the user types them; the display is locked for 100 ms afterwards.
+  void ShowTheOverviewState() {
+    Type(Form->DB, QStringLiteral("25"));
+    Enter(Form->DB);
+    Type(Form->RH, QStringLiteral("50"));
+    Enter(Form->RH);
+  }
+
+  void WaitForTheLockToEnd() { QTRY_VERIFY(!Form->DisplayLock); }
+};
+
+}  // namespace vaporin

@@ -1,5 +1,7 @@
 #include "engine/relations.h"
 
+#include <cmath>
+
 #include "engine/finite_result.h"
 #include "engine/sat_pressure.h"
 
@@ -82,10 +84,11 @@ int32_t SvFromDbSh(PsychroParams* p, const double* db, const double* sh, double*
 
 int32_t DbFromSvSh(PsychroParams* p, const double* sv, const double* sh, double* result) {
   *result = 0.0;
-  return StoreFinite(
-      *sv / GasConstAirKJPerKgK / (MolarMassRatioAirToWater * *sh + 1.0) * p->PAtmKPa -
-          p->KelvinOffset,
-      result);
+  // An overflow here would otherwise vanish in the division below.
+  const double moistFactor = MolarMassRatioAirToWater * *sh + 1.0;
+  if (!std::isfinite(moistFactor)) return StatusFailed;
+  return StoreFinite(*sv / GasConstAirKJPerKgK / moistFactor * p->PAtmKPa - p->KelvinOffset,
+                     result);
 }
 
 int32_t DbFromEnhSh(PsychroParams* p, const double* enh, const double* sh, double* result) {

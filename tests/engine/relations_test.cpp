@@ -60,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         RelationCase{"SvFromDbSh", SvFromDbSh, Db20, Sh20, 0, 1, Sv20},
         RelationCase{"SvFromDbShOverflowFails", SvFromDbSh, 1e308, 1e10, 0, -1, 0.0},
         RelationCase{"DbFromSvSh", DbFromSvSh, Sv20, Sh20, 0, 1, Db20},
+        RelationCase{"DbFromSvShOverflowInTheDivisorFails", DbFromSvSh, Sv20, 1.2e308, 0, -1, 0.0},
         RelationCase{"DbFromWbShIcedBulb", DbFromWbSh, -5.0, 0.001, 0, 1, -0.8409640708298218},
         RelationCase{"DbFromWbShAboveBoiling", DbFromWbSh, 100.0, 0.01, 0, -1, 0.0},
         RelationCase{"VhFromDbRh", VhFromDbRh, Db20, Rh50, 0, 1, Vh20FromRh},

@@ -174,6 +174,7 @@ class InputWorkflowWindowTest : public QObject {
     const QStringList shown = AllTexts();
     Form().DB->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(Form().DB, Qt::Key_Tab);
+    QCOMPARE(Focused(), Form().RH);
     QCOMPARE(AllTexts(), shown);
   }
 

@@ -38,4 +38,13 @@ void RunGuarded(Body&& body) {
   }
 }
 
+// Every signal of the program reaches its handler through here, so that no handler runs
+// unguarded. The handler takes no arguments: it reads what it needs from the controls.
+template <typename Sender, typename Signal, typename Handler>
+QMetaObject::Connection ConnectGuarded(Sender* sender, Signal signal, const QObject* context,
+                                       Handler handler) {
+  return QObject::connect(sender, signal, context,
+                          [handler = std::move(handler)] { RunGuarded(handler); });
+}
+
 }  // namespace vaporin

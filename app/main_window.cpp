@@ -19,6 +19,7 @@
 #include "app/clickable_label.h"
 #include "app/platform.h"
 #include "app/scaled_view.h"
+#include "app/unit_panel.h"
 #include "app/window_geometry.h"
 #include "settings/ini_file.h"
 #include "settings/settings_file.h"
@@ -44,15 +45,17 @@ void PlaceHintAfterTitle(QLabel* title, QLabel* hint, double gap) {
 }
 }  // namespace
 
-TForm1::TForm1(Platform& platform, QWidget* parent)
-    : QWidget(parent), Params(InitPsychroParams()), platform_(platform) {
+TForm1::TForm1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform) {
   BuildControls();
-  connect(QGuiApplication::inputMethod(), &QInputMethod::visibleChanged, this, [this] {
-    if (!QGuiApplication::inputMethod()->isVisible()) {
-      RunGuarded([this] { FormVirtualKeyboardHidden(); });
-    }
+  ConnectGuarded(QGuiApplication::inputMethod(), &QInputMethod::visibleChanged, this, [this] {
+    if (!QGuiApplication::inputMethod()->isVisible()) FormVirtualKeyboardHidden();
   });
-  connect(air_f, &ClickableLabel::Clicked, this, [this] { RunGuarded([this] { air_fClick(); }); });
+  ConnectGuarded(air_f, &ClickableLabel::Clicked, this, [this] { air_fClick(); });
+  ConnectGuarded(Set_Button1, &QPushButton::clicked, this, [this] { Set_Button1Click(); });
+  ConnectGuarded(Panel_Con, &UnitPanel::ApplyClicked, this, [this] { Set_BtnClick(); });
+  ConnectGuarded(Panel_Con, &UnitPanel::SaveClicked, this, [this] { Set_SaveClick(); });
+  ConnectGuarded(Panel_Con, &UnitPanel::CancelClicked, this, [this] { BtnCancelClick(); });
+  ConnectGuarded(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
   for (QLineEdit* box : Boxes()) box->installEventFilter(this);
   RunGuarded([this] { FormCreate(); });
 }
@@ -60,51 +63,41 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
 TForm1::~TForm1() { FormDestroy(); }
 
 void TForm1::FormCreate() {
-  SetDefaultChoices();
+  // The calculator starts with the default choices, a clear state and the display unlocked.
   SetSettingsPath();
   ResetSettingsWhenShiftIsHeld();
   ReadSettingsPassOne();
-  Lang1.BuildTranslationTable();
   ApplyLanguage();
   MoveContentIntoScaledLayout();
   ApplyStartUpSize();
   // No on-screen keyboard toolbar service exists on the desktop; there is nothing to switch on.
   FillWindowWithScrollBox();
-  Params.UnitMode = UnitModeMmHg;
   TakeOverDecimalSeparator();
-  Formats = StandardDisplayFormats();
-  State = AirState{};
   ApplyUnitLabels();
-  DisplayLock = false;
   PrepareSettingsPanel();
   ReadSettingsPassTwo();
 }
 
-void TForm1::SetDefaultChoices() { Units = UnitSettings(); }
-
 void TForm1::SetSettingsPath() {
-  SettingsFolder = platform_.DocumentsFolder() + QDir::separator();
-  SettingsFileName =
+  const QString folder = platform_.DocumentsFolder() + QDir::separator();
+  const QString name =
       QString::fromUtf8(IniFileName.data(), static_cast<qsizetype>(IniFileName.size()));
-}
-
-std::filesystem::path TForm1::SettingsPath() const {
-  return QFile::encodeName(SettingsFolder + SettingsFileName).toStdString();
+  core_.SetSettingsPath(QFile::encodeName(folder + name).toStdString());
 }
 
 void TForm1::ResetSettingsWhenShiftIsHeld() {
   std::error_code ignored;
-  if (std::filesystem::exists(SettingsPath(), ignored) && platform_.IsShiftHeld()) {
-    std::filesystem::remove(SettingsPath(), ignored);
+  if (std::filesystem::exists(core_.SettingsPath(), ignored) && platform_.IsShiftHeld()) {
+    std::filesystem::remove(core_.SettingsPath(), ignored);
   }
 }
 
 void TForm1::ReadSettingsPassOne() {
   std::error_code ignored;
-  if (!std::filesystem::exists(SettingsPath(), ignored)) return;
+  if (!std::filesystem::exists(core_.SettingsPath(), ignored)) return;
   try {
-    const IniFile file = IniFile::Open(SettingsPath());
-    ReadUnitChoices(file, Units);
+    const IniFile file = IniFile::Open(core_.SettingsPath());
+    core_.ReadChoices(file);
     move(ClampWindowPosition(file.ReadInteger(SettingsSection, KeyPosLeft, 0)),
          ClampWindowPosition(file.ReadInteger(SettingsSection, KeyPosTop, 0)));
   } catch (const std::exception&) {
@@ -114,10 +107,10 @@ void TForm1::ReadSettingsPassOne() {
 
 void TForm1::ReadSettingsPassTwo() {
   std::error_code ignored;
-  if (!std::filesystem::exists(SettingsPath(), ignored)) return;
+  if (!std::filesystem::exists(core_.SettingsPath(), ignored)) return;
   int32_t stayOnTop = 0;
   try {
-    const IniFile file = IniFile::Open(SettingsPath());
+    const IniFile file = IniFile::Open(core_.SettingsPath());
     resize(ClampWindowExtent(file.ReadInteger(SettingsSection, KeyPosWidth, width())), height());
     resize(width(), ClampWindowExtent(file.ReadInteger(SettingsSection, KeyPosHeight, height())));
     stayOnTop = file.ReadInteger(SettingsSection, KeyStayOnTop, 0);
@@ -126,7 +119,7 @@ void TForm1::ReadSettingsPassTwo() {
   }
   if (stayOnTop == StayOnTopOn) {
     SetStayOnTop(true);
-    CBstaytop->setChecked(true);
+    Panel_Con->SetStayOnTopChecked(true);
   }
 }
 
@@ -147,7 +140,7 @@ void TForm1::FillWindowWithScrollBox() {
 }
 
 void TForm1::TakeOverDecimalSeparator() {
-  LocaleDecimalSeparator = platform_.DecimalSeparator();
+  core_.SetDecimalSeparator(platform_.DecimalSeparator().toStdString());
   // From here on the C library formats and reads numbers with "."; the user's separator is
   // put in and taken out by the program itself.
   std::setlocale(LC_NUMERIC, "C");
@@ -166,7 +159,7 @@ void TForm1::FormDestroy() {
 }
 
 void TForm1::WriteGeometryToSettings() {
-  IniFile file = IniFile::Open(SettingsPath());
+  IniFile file = IniFile::Open(core_.SettingsPath());
   WriteGeometry(file, {x(), y(), width(), height()});
   file.Update();
 }
@@ -186,7 +179,7 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 
 void TForm1::FormResize() {
   PlaceHintAfterTitle(L_title1, TopL, TitleHintGap);
-  PlaceHintAfterTitle(L_title2, L_Unit, PanelHeadingGap);
+  PlaceHintAfterTitle(Panel_Con->L_title2, Panel_Con->L_Unit, PanelHeadingGap);
 
   const double width = VertScrollBox1->width();
   const double height = VertScrollBox1->height();
@@ -207,7 +200,7 @@ void TForm1::RestoreScrollPosition() {
 }
 
 void TForm1::Timer1Timer() {
-  DisplayLock = false;
+  core_.ReleaseDisplayLock();
   Timer1->stop();
   Button1->setFocus();
 }

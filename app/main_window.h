@@ -1,21 +1,12 @@
 #pragma once
 
-#include <QString>
 #include <QWidget>
 #include <array>
-#include <cstdint>
-#include <filesystem>
+#include <cstddef>
 #include <optional>
-#include <string>
 
-#include "app/edit_boxes.h"
-#include "app/results_display.h"
-#include "engine/psychro_params.h"
-#include "i18n/translator.h"
-#include "settings/unit_settings.h"
+#include "core/calculator.h"
 
-class QCheckBox;
-class QComboBox;
 class QFrame;
 class QKeyEvent;
 class QLabel;
@@ -31,9 +22,10 @@ class ClickableLabel;
 class ListRow;
 class Platform;
 class ScaledView;
+class UnitPanel;
 
-// The one main window. Its controls are public, as the window's own parts, so that the
-// workflow, the panel and the tests reach them by their names.
+// The one main window: its controls, and the calculator it shows. The handlers move text
+// between the controls and the calculator; the calculator holds every state of the program.
 class TForm1 final : public QWidget {
  public:
   explicit TForm1(Platform& platform, QWidget* parent = nullptr);
@@ -62,14 +54,13 @@ class TForm1 final : public QWidget {
   void ApplyLanguage();
   void ApplyUnitLabels();
 
-  // The two-value input and the display of results.
+  // The two-value input: a box was left.
   void CommitInputs();
-  void ClearAll();
-  void ComputeResults();
-  void ShowResults();
-  int FilledGroupCount() const;
 
-  // Controls, in the order of the window's layout.
+  const Calculator& Core() const { return core_; }
+
+  // Controls, in the order of the window's layout. The rows and boxes are built from the
+  // boxes' table; their names here are only handles.
   QScrollArea* VertScrollBox1;
   ScaledView* ScaledLayout1;
   QWidget* MainLayout1;
@@ -77,73 +68,41 @@ class TForm1 final : public QWidget {
   QLabel* L_title1;
   QLabel* TopL;
   QFrame* ListBox1;
-  ListRow* ListBoxItem1;
-  ListRow* ListBoxItem2;
-  ListRow* ListBoxItem8;
-  ListRow* ListBoxItem3;
-  ListRow* ListBoxItem4;
-  ListRow* ListBoxItem5;
-  ListRow* ListBoxItem6;
-  ListRow* ListBoxItem7;
   ListRow* ListBoxItem9;
-  QLineEdit* DB;
-  QLineEdit* RH;
-  QLineEdit* VH;
-  QLineEdit* SH;
-  QLineEdit* DP;
-  QLineEdit* ENH;
-  QLineEdit* WB;
-  QLineEdit* SV;
   ClickableLabel* air_f;
   QPushButton* Button1;
   QPushButton* Set_Button1;
   QLabel* Image2;
   QWidget* RectMask;
-  QFrame* Panel_Con;
+  UnitPanel* Panel_Con;
   QListWidget* LB_txt;
   QTimer* Timer1;
 
-  // The unit configuration panel.
-  QFrame* ToolBar4;
-  QLabel* L_title2;
-  QLabel* L_Unit;
-  QFrame* ud_line0;
-  QFrame* ListBox2;
-  ListRow* LBunit1;
-  ListRow* LBunit2;
-  ListRow* LBunit3;
-  ListRow* LBunit4;
-  ListRow* LBunit5;
-  ListRow* LBunit6;
-  ListRow* LBlang1;
-  ListRow* LBstaytop;
-  QComboBox* CB1;
-  QComboBox* CB2;
-  QComboBox* CB3;
-  QComboBox* CB4;
-  QComboBox* CB5;
-  QComboBox* CB6;
-  QComboBox* CB7;
-  QCheckBox* CBstaytop;
-  QFrame* ToolBar3;
-  QPushButton* Set_Save;
-  QPushButton* Set_Btn;
-  QPushButton* BtnCancel;
+ private:
+  std::array<QLineEdit*, EditBoxCount> boxes_{};
+  std::array<ListRow*, EditBoxCount> rows_{};
+
+ public:
+  QLineEdit*& DB = boxes_[IndexOf(EditBox::DB)];
+  QLineEdit*& RH = boxes_[IndexOf(EditBox::RH)];
+  QLineEdit*& VH = boxes_[IndexOf(EditBox::VH)];
+  QLineEdit*& SH = boxes_[IndexOf(EditBox::SH)];
+  QLineEdit*& DP = boxes_[IndexOf(EditBox::DP)];
+  QLineEdit*& ENH = boxes_[IndexOf(EditBox::ENH)];
+  QLineEdit*& WB = boxes_[IndexOf(EditBox::WB)];
+  QLineEdit*& SV = boxes_[IndexOf(EditBox::SV)];
+  ListRow*& ListBoxItem1 = rows_[IndexOf(EditBox::DB)];
+  ListRow*& ListBoxItem2 = rows_[IndexOf(EditBox::RH)];
+  ListRow*& ListBoxItem8 = rows_[IndexOf(EditBox::VH)];
+  ListRow*& ListBoxItem3 = rows_[IndexOf(EditBox::SH)];
+  ListRow*& ListBoxItem4 = rows_[IndexOf(EditBox::DP)];
+  ListRow*& ListBoxItem5 = rows_[IndexOf(EditBox::ENH)];
+  ListRow*& ListBoxItem6 = rows_[IndexOf(EditBox::WB)];
+  ListRow*& ListBoxItem7 = rows_[IndexOf(EditBox::SV)];
 
   // The eight edit boxes from top to bottom, which is also the Tab order.
-  std::array<QLineEdit*, 8> Boxes() const { return {DB, RH, VH, SH, DP, ENH, WB, SV}; }
-
-  // State owned by the window for the whole run.
-  QString SettingsFolder;
-  QString LocaleDecimalSeparator;
-  QString SettingsFileName;
-  UnitSettings Units;
-  bool DisplayLock = false;
-  PsychroParams Params;
-  AirState State{};
-  int32_t PairCode = 0;
-  DisplayFormats Formats;
-  Translator Lang1;
+  const std::array<QLineEdit*, EditBoxCount>& Boxes() const { return boxes_; }
+  QLineEdit* Box(EditBox box) const { return boxes_[IndexOf(box)]; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -156,12 +115,10 @@ class TForm1 final : public QWidget {
   void BuildList();
   void BuildFooter(ListRow* footer);
   void BuildHiddenParts();
-  void BuildSettingsPanel();
   void ApplyLook();
 
   // Start-up, in its fixed order.
   void FormCreate();
-  void SetDefaultChoices();
   void SetSettingsPath();
   void ResetSettingsWhenShiftIsHeld();
   void ReadSettingsPassOne();
@@ -172,12 +129,11 @@ class TForm1 final : public QWidget {
   void TakeOverDecimalSeparator();
   void PrepareSettingsPanel();
 
-  QLineEdit* BoxFor(EditBox box) const;
   // The edit box `widget` is, if it is one.
   std::optional<EditBox> EditBoxOf(const QObject* widget) const;
   BoxTexts ReadBoxTexts() const;
+  void Show(const BoxesUpdate& update);
   void FocusBox(EditBox box, bool backwards);
-  std::string Separator() const;
 
   // Apply and Save: the panel's choices become the program's.
   void TakeOverChoices();
@@ -186,9 +142,9 @@ class TForm1 final : public QWidget {
   // Shutdown: the process ends here.
   void FormDestroy();
   void WriteGeometryToSettings();
-  std::filesystem::path SettingsPath() const;
 
   Platform& platform_;
+  Calculator core_;
 };
 
 }  // namespace vaporin

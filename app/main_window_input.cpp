@@ -1,5 +1,5 @@
-// The main window's side of the two-value input: the boxes' events, the commit and the
-// display of results.
+// The main window's side of the two-value input: the boxes' events carried to the calculator,
+// and its answers written back.
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -7,9 +7,7 @@
 #include <QTimer>
 
 #include "app/application.h"
-#include "app/input_workflow.h"
 #include "app/main_window.h"
-#include "engine/solvers.h"
 
 namespace vaporin {
 
@@ -45,106 +43,70 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 bool TForm1::DBKeyDown(QLineEdit* sender, const QKeyEvent& key) {
   const Qt::KeyboardModifiers modifiers = key.modifiers();
-  const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-  const KeyDecision decision =
-      DecideKeyDown(FilledGroupCount(), enter, modifiers.testFlag(Qt::ControlModifier),
-                    modifiers.testFlag(Qt::ShiftModifier));
-  if (decision.ClearAll) ClearAll();
-  switch (decision.Move) {
+  const KeyPress press{key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter,
+                       modifiers.testFlag(Qt::ControlModifier),
+                       modifiers.testFlag(Qt::ShiftModifier)};
+  const Calculator::KeyOutcome outcome = core_.KeyDown(ReadBoxTexts(), press);
+  Show(outcome.Update);
+  switch (outcome.Decision.Move) {
     case FocusMove::ToFocusTarget:
       Button1->setFocus(Qt::OtherFocusReason);
       break;
     case FocusMove::NextBox:
     case FocusMove::PreviousBox:
-      FocusBox(*EditBoxOf(sender), decision.Move == FocusMove::PreviousBox);
+      FocusBox(*EditBoxOf(sender), outcome.Decision.Move == FocusMove::PreviousBox);
       break;
     case FocusMove::None:
       break;
   }
-  return decision.Swallow;
+  return outcome.Decision.Swallow;
 }
 
 void TForm1::DBExit(QLineEdit*) { CommitInputs(); }
 
 void TForm1::DBDblClick(QLineEdit* sender) {
-  if (FilledGroupCount() < FullDisplayGroups) return;
-  const QString kept = sender->text();
-  ClearAll();
-  sender->setText(kept);
+  Show(core_.DoubleClick(ReadBoxTexts(), *EditBoxOf(sender)));
 }
 
-void TForm1::CommitInputs() {
-  if (DisplayLock) return;
-  const CommitResult result =
-      vaporin::CommitInputs(ReadBoxTexts(), Units, Separator(), &Params, &State);
-  if (result.DisableDP) DP->setEnabled(false);
-  if (result.DisableSH) SH->setEnabled(false);
-  if (result.Inputs == 2) {
-    PairCode = result.PairCode;
-    ComputeResults();
+void TForm1::CommitInputs() { Show(core_.CommitInputs(ReadBoxTexts())); }
+
+void TForm1::Show(const BoxesUpdate& update) {
+  if (update.DPEnabled) DP->setEnabled(*update.DPEnabled);
+  if (update.SHEnabled) SH->setEnabled(*update.SHEnabled);
+  if (update.Texts) {
+    for (const BoxInfo& info : BoxTable) {
+      Box(info.Box)->setText(QString::fromStdString(TextOf(*update.Texts, info.Box)));
+    }
   }
+  if (update.ResultShown) Timer1->start();
 }
-
-void TForm1::ClearAll() {
-  if (DisplayLock) return;
-  for (QLineEdit* box : {DB, RH, SH, ENH, WB, SV, DP, VH}) box->clear();
-  State = AirState{};
-  DP->setEnabled(true);
-  SH->setEnabled(true);
-}
-
-void TForm1::ComputeResults() {
-  if (DisplayLock) return;
-  if (SolvePair(&Params, &State, PairCode) >= 0) ShowResults();
-}
-
-void TForm1::ShowResults() {
-  const BoxTexts texts = ResultTexts(State, Units, Formats, Separator(), Params.KcalToKJ);
-  for (const EditBox box : {EditBox::DB, EditBox::RH, EditBox::SH, EditBox::ENH, EditBox::WB,
-                            EditBox::SV, EditBox::DP, EditBox::VH}) {
-    BoxFor(box)->setText(QString::fromStdString(TextOf(texts, box)));
-  }
-  DP->setEnabled(true);
-  SH->setEnabled(true);
-  DisplayLock = true;
-  Timer1->start();
-}
-
-int TForm1::FilledGroupCount() const { return vaporin::FilledGroupCount(ReadBoxTexts()); }
-
-QLineEdit* TForm1::BoxFor(EditBox box) const { return Boxes()[static_cast<size_t>(box)]; }
 
 std::optional<EditBox> TForm1::EditBoxOf(const QObject* widget) const {
-  const auto boxes = Boxes();
-  for (size_t i = 0; i < boxes.size(); ++i) {
-    if (boxes[i] == widget) return static_cast<EditBox>(i);
+  for (const BoxInfo& info : BoxTable) {
+    if (Box(info.Box) == widget) return info.Box;
   }
   return std::nullopt;
 }
 
 BoxTexts TForm1::ReadBoxTexts() const {
   BoxTexts texts;
-  const auto boxes = Boxes();
-  for (size_t i = 0; i < boxes.size(); ++i) texts[i] = boxes[i]->text().toStdString();
+  for (const BoxInfo& info : BoxTable) TextOf(texts, info.Box) = Box(info.Box)->text().toStdString();
   return texts;
 }
 
 void TForm1::FocusBox(EditBox from, bool backwards) {
   auto enabledBoxes = [this] {
     std::array<bool, EditBoxCount> enabled{};
-    const auto boxes = Boxes();
-    for (size_t i = 0; i < boxes.size(); ++i) enabled[i] = boxes[i]->isEnabled();
+    for (const BoxInfo& info : BoxTable) enabled[IndexOf(info.Box)] = Box(info.Box)->isEnabled();
     return enabled;
   };
   const EditBox target = NextEnabledBox(from, backwards, enabledBoxes());
   const Qt::FocusReason reason = backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason;
-  BoxFor(target)->setFocus(reason);
+  Box(target)->setFocus(reason);
   // Leaving the box commits, and the commit may disable the box just chosen.
-  if (!BoxFor(target)->isEnabled()) {
-    BoxFor(NextEnabledBox(target, backwards, enabledBoxes()))->setFocus(reason);
+  if (!Box(target)->isEnabled()) {
+    Box(NextEnabledBox(target, backwards, enabledBoxes()))->setFocus(reason);
   }
 }
-
-std::string TForm1::Separator() const { return LocaleDecimalSeparator.toStdString(); }
 
 }  // namespace vaporin

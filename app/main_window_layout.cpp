@@ -10,13 +10,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/application.h"
 #include "app/build_info.h"
 #include "app/clickable_label.h"
 #include "app/list_row.h"
 #include "app/main_window.h"
 #include "app/pixel_font.h"
 #include "app/scaled_view.h"
+#include "app/unit_panel.h"
 #include "app/window_geometry.h"
 
 namespace vaporin {
@@ -43,18 +43,15 @@ constexpr int GearButtonRightMargin = DesignedWidth - 287 - GearButtonWidth;
 constexpr int GearPictureSize = 90;  // px, drawn at 32 x 32
 constexpr int GearDrawnSize = 32;
 constexpr int TimerIntervalMs = 100;
-constexpr QRect PanelDesignedGeometry(385, 8, 352, 373);
 
-const char* const BaseTitles[] = {
-    "Input 2 params",        " Dry Bulb Temperature",  " Relative Humidity",
-    " Specific Humidity",    " Dew Point Temperature", " Specific Enthalpy",
-    " Wet Bulb Temperature", " Specific Volume",       " Absolute Humidity",
-};
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-QLineEdit* MakeBox(const QString& name, const QString& accessibleName, ListRow* row) {
+QLineEdit* MakeBox(const BoxInfo& info, ListRow* row) {
   auto* box = new QLineEdit(row);
-  box->setObjectName(name);
-  box->setAccessibleName(accessibleName);
+  box->setObjectName(FromUtf8(info.Name));
+  box->setAccessibleName(FromUtf8(info.AccessibleName));
   box->setAlignment(Qt::AlignCenter);
   // A face with narrow digits, so that a seven-character result fits the box.
   QFont font = PixelFont(RowTextSize, true);
@@ -129,7 +126,7 @@ void TForm1::BuildTitleBar() {
   L_title1->move(14, 17);
   L_title1->adjustSize();
 
-  TopL = new QLabel(QString::fromUtf8(BaseTitles[0]), ToolBar1);
+  TopL = new QLabel(FromUtf8(SourceText(TextId::InputHint)), ToolBar1);
   TopL->setObjectName(QStringLiteral("TopL"));
   TopL->setFont(PixelFont(HintTextSize));
   TopL->move(99, 23);
@@ -143,35 +140,25 @@ void TForm1::BuildList() {
   // Inner margin of 1 at the top and 1 at the right.
   rows->setContentsMargins(0, 1, 1, 0);
   rows->setSpacing(0);
-  auto makeRow = [&](const char* name, const char* title, int height) {
-    auto* row = new ListRow(QString::fromLatin1(name), QString::fromUtf8(title), ListBox1);
+  auto makeRow = [&](const QString& name, const QString& title, int height) {
+    auto* row = new ListRow(name, title, ListBox1);
     row->setFont(PixelFont(RowTextSize));
     row->setGeometry(0, 0, DesignedWidth, height);
     row->setFixedHeight(height);
     rows->addWidget(row);
     return row;
   };
-  ListBoxItem1 = makeRow("ListBoxItem1", BaseTitles[1], RowHeight);
-  ListBoxItem2 = makeRow("ListBoxItem2", BaseTitles[2], RowHeight);
-  ListBoxItem8 = makeRow("ListBoxItem8", BaseTitles[8], RowHeight);
-  ListBoxItem3 = makeRow("ListBoxItem3", BaseTitles[3], RowHeight);
-  ListBoxItem4 = makeRow("ListBoxItem4", BaseTitles[4], RowHeight);
-  ListBoxItem5 = makeRow("ListBoxItem5", BaseTitles[5], RowHeight);
-  ListBoxItem6 = makeRow("ListBoxItem6", BaseTitles[6], RowHeight);
-  ListBoxItem7 = makeRow("ListBoxItem7", BaseTitles[7], RowHeight);
-  ListBoxItem9 = makeRow("ListBoxItem9", "", FooterHeight);
+  // A row is named after its title's place in the list of base titles.
+  for (const BoxInfo& info : BoxTable) {
+    ListRow* row = makeRow(QStringLiteral("ListBoxItem%1").arg(static_cast<int>(info.Title)),
+                           FromUtf8(SourceText(info.Text)), RowHeight);
+    rows_[IndexOf(info.Box)] = row;
+    boxes_[IndexOf(info.Box)] = MakeBox(info, row);
+  }
+  ListBoxItem9 = makeRow(QStringLiteral("ListBoxItem9"), QString(), FooterHeight);
   rows->addStretch(1);
 
-  DB = MakeBox(QStringLiteral("DB"), QStringLiteral("Dry bulb temperature"), ListBoxItem1);
-  RH = MakeBox(QStringLiteral("RH"), QStringLiteral("Relative humidity"), ListBoxItem2);
-  VH = MakeBox(QStringLiteral("VH"), QStringLiteral("Absolute humidity"), ListBoxItem8);
-  SH = MakeBox(QStringLiteral("SH"), QStringLiteral("Specific humidity"), ListBoxItem3);
-  DP = MakeBox(QStringLiteral("DP"), QStringLiteral("Dew point temperature"), ListBoxItem4);
-  ENH = MakeBox(QStringLiteral("ENH"), QStringLiteral("Specific enthalpy"), ListBoxItem5);
-  WB = MakeBox(QStringLiteral("WB"), QStringLiteral("Wet bulb temperature"), ListBoxItem6);
-  SV = MakeBox(QStringLiteral("SV"), QStringLiteral("Specific volume"), ListBoxItem7);
-  const auto boxes = Boxes();
-  for (size_t i = 1; i < boxes.size(); ++i) QWidget::setTabOrder(boxes[i - 1], boxes[i]);
+  for (size_t i = 1; i < boxes_.size(); ++i) QWidget::setTabOrder(boxes_[i - 1], boxes_[i]);
 
   BuildFooter(ListBoxItem9);
 }
@@ -198,8 +185,6 @@ void TForm1::BuildFooter(ListRow* footer) {
   Set_Button1->setObjectName(QStringLiteral("Set_Button1"));
   Set_Button1->setAccessibleName(QStringLiteral("Settings"));
   Set_Button1->setFocusPolicy(Qt::NoFocus);
-  connect(Set_Button1, &QPushButton::clicked, this,
-          [this] { RunGuarded([this] { Set_Button1Click(); }); });
   Set_Button1->setGeometry(0, GearButtonTop, GearButtonWidth, GearButtonHeight);
   footer->AnchorRight(Set_Button1, GearButtonRightMargin);
   Image2 = new QLabel(Set_Button1);
@@ -212,20 +197,16 @@ void TForm1::BuildFooter(ListRow* footer) {
 }
 
 void TForm1::BuildHiddenParts() {
-  Panel_Con = new QFrame(this);
-  Panel_Con->setObjectName(QStringLiteral("Panel_Con"));
-  Panel_Con->setGeometry(PanelDesignedGeometry);
-  BuildSettingsPanel();
+  Panel_Con = new UnitPanel(this);
 
   LB_txt = new QListWidget(MainLayout1);
   LB_txt->setObjectName(QStringLiteral("LB_txt"));
-  for (const char* title : BaseTitles) LB_txt->addItem(QString::fromUtf8(title));
+  for (const std::string& title : EnglishBaseTitles()) LB_txt->addItem(FromUtf8(title));
   LB_txt->hide();
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(TimerIntervalMs);
-  connect(Timer1, &QTimer::timeout, this, [this] { RunGuarded([this] { Timer1Timer(); }); });
   Timer1->start();
 }
 

@@ -5,6 +5,9 @@ namespace vaporin {
 namespace {
 // The record stores these constants at single precision.
 constexpr double Single(float value) { return static_cast<double>(value); }
+
+constexpr double PascalsPerKPa = 1000.0;
+constexpr double StandardAtmospherePa = 101325.0;
 }  // namespace
 
 PsychroParams InitPsychroParams() {
@@ -29,6 +32,12 @@ PsychroParams InitPsychroParams() {
   p.TolTemp = 1e-8;
   p.TolSH = 2.5e-6;
   return p;
+}
+
+void SetAtmosphericPressure(PsychroParams* p, double pascals) {
+  p->PAtmKPa = Single(static_cast<float>(pascals / PascalsPerKPa));
+  // 760 x 101325 is exact in a double, so the standard atmosphere gives 760 exactly.
+  p->PAtmMmHg = p->PStdMmHg * pascals / StandardAtmospherePa;
 }
 
 }  // namespace vaporin

@@ -40,6 +40,11 @@ struct PsychroParams {
 
 PsychroParams InitPsychroParams();
 
+// Sets the atmospheric-pressure fields (PAtmKPa at single precision, PAtmMmHg) for a pressure
+// in pascals. At the standard atmosphere, 101325 Pa, they come out exactly as
+// InitPsychroParams sets them.
+void SetAtmosphericPressure(PsychroParams* p, double pascals);
+
 // The air state in engine units: °C, %, kg/kg(DA), kcal/kg(DA), °C, m3/kg(DA), °C, g/m3.
 struct AirState {
   double DB;

@@ -8,7 +8,6 @@
 namespace vaporin {
 
 namespace {
-constexpr int32_t EnglishIndex = 1;
 constexpr std::string_view TraditionalChineseName = "中文(繁體)";
 
 bool IsTraditionalChinese(const SystemLanguage& system) {
@@ -25,15 +24,13 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 }  // namespace
 
 LanguageChoice ChooseLanguage(int32_t languageIndex, const SystemLanguage& system) {
-  if (languageIndex >= 0 && languageIndex < static_cast<int32_t>(Languages.size())) {
-    return {std::string(Languages[static_cast<size_t>(languageIndex)].Code), languageIndex};
+  if (const LanguageEntry* saved = FindLanguage(languageIndex)) {
+    return {std::string(saved->Code), languageIndex};
   }
-  LanguageChoice choice{system.IsoName, EnglishIndex};
+  LanguageChoice choice{system.IsoName, FindLanguage("en")->StoredIndex};
   if (choice.Code == "zh") choice.Code = IsTraditionalChinese(system) ? "zh_tw" : "zh_cn";
   if (EqualsIgnoringCase(choice.Code, "jp")) choice.Code = "ja";
-  for (size_t i = 0; i < Languages.size(); ++i) {
-    if (Languages[i].Code == choice.Code) choice.Index = static_cast<int32_t>(i);
-  }
+  if (const LanguageEntry* known = FindLanguage(choice.Code)) choice.Index = known->StoredIndex;
   return choice;
 }
 

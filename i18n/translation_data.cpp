@@ -195,18 +195,43 @@ const std::array<TranslationRow, SourceTextCount> TranslationRows = {{
         "总在最前面",              // zh_cn
         "總在最前面",              // zh_tw
     },
+    {
+        " Altitude",    // en
+        " Höhe",        // de
+        " Altitud",     // es
+        " Altitude",    // fr
+        " Altitudine",  // it
+        " 標高",        // ja
+        " Высота",      // ru
+        " 海拔",        // zh_cn
+        " 海拔高度",    // zh_tw
+    },
 }};
 
 const std::array<LanguageEntry, LanguageCount> Languages = {{
-    {"de", "Deutsch"},
-    {"en", "English"},
-    {"es", "Español"},
-    {"fr", "Français"},
-    {"it", "Italiano"},
-    {"ja", "日本語"},
-    {"ru", "Pусский"},  // the first letter is the Latin P
-    {"zh_cn", "中文(简体)"},
-    {"zh_tw", "中文(繁體)"},
+    {"de", "Deutsch", ColumnDe, 0},
+    {"en", "English", ColumnEn, 1},
+    {"es", "Español", ColumnEs, 2},
+    {"fr", "Français", ColumnFr, 3},
+    {"it", "Italiano", ColumnIt, 4},
+    {"ja", "日本語", ColumnJa, 5},
+    {"ru", "Pусский", ColumnRu, 6},  // the first letter is the Latin P
+    {"zh_cn", "中文(简体)", ColumnZhCn, 7},
+    {"zh_tw", "中文(繁體)", ColumnZhTw, 8},
 }};
+
+const LanguageEntry* FindLanguage(int32_t storedIndex) {
+  for (const LanguageEntry& language : Languages) {
+    if (language.StoredIndex == storedIndex) return &language;
+  }
+  return nullptr;
+}
+
+const LanguageEntry* FindLanguage(std::string_view code) {
+  for (const LanguageEntry& language : Languages) {
+    if (language.Code == code) return &language;
+  }
+  return nullptr;
+}
 
 }  // namespace vaporin

@@ -9,26 +9,15 @@ namespace vaporin {
 namespace {
 constexpr std::string_view SourceCode = "en";
 
-struct CodeColumn {
-  std::string_view Code;
-  TranslationColumn Column;
-};
-
-// The order in which the languages are registered.
-constexpr CodeColumn Registered[] = {
-    {"en", ColumnEn}, {"ja", ColumnJa},      {"fr", ColumnFr},
-    {"de", ColumnDe}, {"it", ColumnIt},      {"ru", ColumnRu},
-    {"es", ColumnEs}, {"zh_cn", ColumnZhCn}, {"zh_tw", ColumnZhTw},
-};
 }  // namespace
 
 void Translator::BuildTranslationTable() {
   codes_.clear();
   sources_.clear();
   pairs_.clear();
-  for (const CodeColumn& language : Registered) codes_.emplace_back(language.Code);
+  for (const LanguageEntry& language : Languages) codes_.emplace_back(language.Code);
   for (const TranslationRow& row : TranslationRows) sources_.emplace_back(row[ColumnEn]);
-  for (const CodeColumn& language : Registered) {
+  for (const LanguageEntry& language : Languages) {
     if (language.Code == SourceCode) continue;
     PairList list{std::string(language.Code), {}};
     for (const TranslationRow& row : TranslationRows) {

@@ -1,5 +1,7 @@
 #include "settings/settings_file.h"
 
+#include <type_traits>
+
 namespace vaporin {
 
 namespace {
@@ -11,34 +13,46 @@ constexpr std::string_view KeyEnthalpy = "en";
 constexpr std::string_view KeySpecificVolume = "sv";
 constexpr std::string_view KeyLanguage = "lang";
 
+// A unit field and its key; the file holds the unit's index as it stands, known or not.
 struct UnitKey {
   std::string_view Key;
-  int32_t UnitSettings::*Field;
+  int32_t (*Get)(const UnitSettings&);
+  void (*Set)(UnitSettings&, int32_t);
 };
 
+template <auto Field>
+constexpr UnitKey KeyOf(std::string_view key) {
+  using Unit = std::remove_cvref_t<decltype(UnitSettings{}.*Field)>;
+  return {key, [](const UnitSettings& s) { return static_cast<int32_t>(s.*Field); },
+          [](UnitSettings& s, int32_t index) { s.*Field = static_cast<Unit>(index); }};
+}
+
 constexpr UnitKey UnitKeys[] = {
-    {KeyTemperature, &UnitSettings::TemperatureUnit},
-    {KeyAbsoluteHumidity, &UnitSettings::AbsoluteHumidityUnit},
-    {KeySpecificHumidity, &UnitSettings::SpecificHumidityUnit},
-    {KeyPressure, &UnitSettings::PressureUnit},
-    {KeyEnthalpy, &UnitSettings::EnthalpyUnit},
-    {KeySpecificVolume, &UnitSettings::SpecificVolumeUnit},
+    KeyOf<&UnitSettings::TemperatureUnit>(KeyTemperature),
+    KeyOf<&UnitSettings::AbsoluteHumidityUnit>(KeyAbsoluteHumidity),
+    KeyOf<&UnitSettings::SpecificHumidityUnit>(KeySpecificHumidity),
+    KeyOf<&UnitSettings::PressureUnit>(KeyPressure),
+    KeyOf<&UnitSettings::EnthalpyUnit>(KeyEnthalpy),
+    KeyOf<&UnitSettings::SpecificVolumeUnit>(KeySpecificVolume),
 };
 }  // namespace
 
 void ReadUnitChoices(const IniFile& file, UnitSettings& settings) {
   for (const UnitKey& unit : UnitKeys) {
-    settings.*unit.Field = file.ReadInteger(SettingsSection, unit.Key, 0);
+    unit.Set(settings, file.ReadInteger(SettingsSection, unit.Key, 0));
   }
   settings.LanguageIndex = file.ReadInteger(SettingsSection, KeyLanguage, NoLanguageChosen);
+  const int32_t pressure = file.ReadInteger(SettingsSection, KeyPressurePa, StandardPressurePa);
+  settings.PressurePa = IsAcceptedPressure(pressure) ? pressure : StandardPressurePa;
 }
 
 void WriteUnitChoices(IniFile& file, const UnitSettings& settings, bool stayOnTop) {
   for (const UnitKey& unit : UnitKeys) {
-    file.WriteInteger(SettingsSection, unit.Key, settings.*unit.Field);
+    file.WriteInteger(SettingsSection, unit.Key, unit.Get(settings));
   }
   file.WriteInteger(SettingsSection, KeyLanguage, settings.LanguageIndex);
   file.WriteInteger(SettingsSection, KeyStayOnTop, stayOnTop ? StayOnTopOn : 0);
+  file.WriteInteger(SettingsSection, KeyPressurePa, settings.PressurePa);
 }
 
 void WriteGeometry(IniFile& file, const WindowGeometry& geometry) {

@@ -16,6 +16,8 @@ inline constexpr std::string_view KeyPosTop = "pos_top";
 inline constexpr std::string_view KeyPosWidth = "pos_width";
 inline constexpr std::string_view KeyPosHeight = "pos_height";
 inline constexpr std::string_view KeyStayOnTop = "stayontop";
+// The atmospheric pressure in whole pascals; older files lack it.
+inline constexpr std::string_view KeyPressurePa = "patm";
 // Only this value of "stayontop" means on.
 inline constexpr int32_t StayOnTopOn = 1;
 
@@ -26,9 +28,10 @@ struct WindowGeometry {
   int32_t Height;
 };
 
-// The six unit indices and the language index, each defaulting as when the key is absent.
+// The six unit indices, the language index and the pressure, each defaulting as when the key
+// is absent; a pressure outside the accepted range reads as the standard atmosphere.
 void ReadUnitChoices(const IniFile& file, UnitSettings& settings);
-// "te", "ah", "sh", "pr", "en", "sv", "lang", "stayontop", in this order.
+// "te", "ah", "sh", "pr", "en", "sv", "lang", "stayontop", "patm", in this order.
 void WriteUnitChoices(IniFile& file, const UnitSettings& settings, bool stayOnTop);
 // "pos_left", "pos_top", "pos_width", "pos_height", in this order.
 void WriteGeometry(IniFile& file, const WindowGeometry& geometry);

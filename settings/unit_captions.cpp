@@ -1,21 +1,10 @@
 #include "settings/unit_captions.h"
 
-#include "settings/unit_names.h"
-#include "units/number_text.h"
+#include "units/pressure.h"
 
 namespace vaporin {
 
 namespace {
-// The standard atmosphere in each pressure unit, as the caption shows it.
-constexpr std::array<std::string_view, 4> StandardAtmosphere = {"101.325", "760", "29.92",
-                                                                "14.6956"};
-
-template <size_t N>
-std::string_view NameOf(const std::array<std::string_view, N>& names, int32_t index) {
-  return index >= 0 && static_cast<size_t>(index) < N ? names[static_cast<size_t>(index)]
-                                                      : names.front();
-}
-
 std::string WithUnit(const std::string& title, std::string_view unit) {
   return title + "[" + std::string(unit) + "]";
 }
@@ -25,25 +14,23 @@ UnitCaptions ComposeUnitCaptions(const BaseTitles& titles, const UnitSettings& u
                                  std::string_view separator) {
   UnitCaptions captions;
   captions.RelativeHumidity = titles[TitleRelativeHumidity] + "[%]:";
-  const int32_t pressure = units.PressureUnit;
-  if (pressure >= 0 && static_cast<size_t>(pressure) < StandardAtmosphere.size()) {
-    captions.Pressure =
-        titles[TitleHint] + "(" +
-        LocalizeNumberText(StandardAtmosphere[static_cast<size_t>(pressure)], separator) +
-        std::string(PressureUnitNames[static_cast<size_t>(pressure)]) + ")";
+  if (const PressureUnitEntry* pressure = FindPressureUnit(units.PressureUnit)) {
+    captions.Pressure = titles[TitleHint] + "(" +
+                        PressureText(units.PressurePa, units.PressureUnit, separator) +
+                        std::string(pressure->Name) + ")";
   }
-  const std::string_view temperature = NameOf(TemperatureUnitNames, units.TemperatureUnit);
+  const std::string_view temperature = UnitNameOf(TemperatureUnits, units.TemperatureUnit);
   captions.DryBulb = WithUnit(titles[TitleDryBulb], temperature);
   captions.DewPoint = WithUnit(titles[TitleDewPoint], temperature);
   captions.WetBulb = WithUnit(titles[TitleWetBulb], temperature);
   captions.AbsoluteHumidity = WithUnit(
-      titles[TitleAbsoluteHumidity], NameOf(AbsoluteHumidityUnitNames, units.AbsoluteHumidityUnit));
+      titles[TitleAbsoluteHumidity], UnitNameOf(AbsHumidityUnits, units.AbsoluteHumidityUnit));
   captions.SpecificHumidity = WithUnit(
-      titles[TitleSpecificHumidity], NameOf(SpecificHumidityUnitNames, units.SpecificHumidityUnit));
+      titles[TitleSpecificHumidity], UnitNameOf(SpecHumidityUnits, units.SpecificHumidityUnit));
   captions.Enthalpy =
-      WithUnit(titles[TitleEnthalpy], NameOf(EnthalpyUnitNames, units.EnthalpyUnit));
+      WithUnit(titles[TitleEnthalpy], UnitNameOf(EnthalpyUnits, units.EnthalpyUnit));
   captions.SpecificVolume = WithUnit(titles[TitleSpecificVolume],
-                                     NameOf(SpecificVolumeUnitNames, units.SpecificVolumeUnit));
+                                     UnitNameOf(SpecVolumeUnits, units.SpecificVolumeUnit));
   return captions;
 }
 

@@ -33,12 +33,12 @@ struct UnitCaptions {
   std::string Enthalpy;
   std::string WetBulb;
   std::string SpecificVolume;
-  // The hint with the standard atmosphere in the pressure unit; none for an unknown unit.
+  // The hint with the atmospheric pressure in the pressure unit; none for an unknown unit.
   std::optional<std::string> Pressure;
 };
 
 // Each row's title followed by its unit in brackets ("[%]:" for relative humidity). A unit
-// index without a name shows the first unit's, since such values are shown unconverted.
+// outside its table shows the first unit's name, since such values are shown unconverted.
 UnitCaptions ComposeUnitCaptions(const BaseTitles& titles, const UnitSettings& units,
                                  std::string_view separator);
 

@@ -31,6 +31,8 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+}  // namespace
+
 std::string FormatFixed(double value, int decimals) {
   char buffer[400];
   const auto [end, error] =
@@ -45,6 +47,7 @@ std::string FormatFixed(double value, int decimals) {
   return text;
 }
 
+namespace {
 std::string FormatScientific(double value) {
   char buffer[64];
   const auto [end, error] =
@@ -111,12 +114,18 @@ bool BelowRange(const Scanned& s) {
 }
 }  // namespace
 
-std::string FormatNumber(std::string_view pattern, double value) {
-  if (pattern == "0.00") return FormatFixed(value, 2);
-  if (pattern == "0.0000") return FormatFixed(value, 4);
-  if (pattern == "0.00000") return FormatFixed(value, 5);
-  if (pattern == "0.0e+00") return FormatScientific(value);
-  throw std::invalid_argument("unknown number pattern");
+std::string FormatNumber(NumberPattern pattern, double value) {
+  switch (pattern) {
+    case NumberPattern::TwoDecimals:
+      return FormatFixed(value, 2);
+    case NumberPattern::FourDecimals:
+      return FormatFixed(value, 4);
+    case NumberPattern::FiveDecimals:
+      return FormatFixed(value, 5);
+    case NumberPattern::Scientific:
+      break;
+  }
+  return FormatScientific(value);
 }
 
 std::string LocalizeNumberText(std::string_view text, std::string_view separator) {

@@ -8,8 +8,13 @@
 // decimal separator. Texts are UTF-8; the separator is one character, also UTF-8.
 namespace vaporin {
 
-// "0.00", "0.0000", "0.00000" or "0.0e+00".
-std::string FormatNumber(std::string_view pattern, double value);
+// The patterns numbers are shown by: "0.00", "0.0000", "0.00000" and "0.0e+00".
+enum class NumberPattern { TwoDecimals, FourDecimals, FiveDecimals, Scientific };
+
+std::string FormatNumber(NumberPattern pattern, double value);
+
+// `decimals` digits after the point; a value whose digits are all zero shows no minus sign.
+std::string FormatFixed(double value, int decimals);
 
 // Every "." replaced by the user's separator.
 std::string LocalizeNumberText(std::string_view text, std::string_view separator);

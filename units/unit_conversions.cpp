@@ -14,96 +14,90 @@ constexpr double GrainsPerPoundPerGramPerKilogram = 7.0;
 constexpr double BtuPerLbInKJPerKg = 0.42992256;
 constexpr double KJPerKgInKcalPerKg = 4.1868;
 constexpr double CubicFeetPerPoundInCubicMetrePerKg = 16.01846353;
-
-enum TemperatureUnit : int32_t { Celsius = 0, Fahrenheit = 1, Kelvin = 2 };
-enum AbsHumidityUnit : int32_t { GramsPerCubicMetre = 0, GrainsPerCubicFoot = 1 };
-enum SpecHumidityUnit : int32_t { KgPerKg = 0, GramsPerKg = 1, GrainsPerLb = 2, LbPerLb = 3 };
-enum EnthalpyUnit : int32_t { KJPerKg = 0, BtuPerLb = 1, KcalPerKg = 2 };
-enum SpecVolumeUnit : int32_t { CubicMetresPerKg = 0, CubicFeetPerLb = 1 };
 }  // namespace
 
-double TemperatureToDisplay(double celsius, int32_t unit) {
+double TemperatureToDisplay(double celsius, UnitOfTemperature unit) {
   switch (unit) {
-    case Fahrenheit:
+    case UnitOfTemperature::Fahrenheit:
       return celsius * FahrenheitSlope + FahrenheitOffset;
-    case Kelvin:
+    case UnitOfTemperature::Kelvin:
       return celsius + KelvinOffset;
     default:
       return celsius;
   }
 }
 
-double TemperatureFromDisplay(double shown, int32_t unit) {
+double TemperatureFromDisplay(double shown, UnitOfTemperature unit) {
   switch (unit) {
-    case Fahrenheit:
+    case UnitOfTemperature::Fahrenheit:
       return (shown - FahrenheitOffset) * FahrenheitInverseSlope;
-    case Kelvin:
+    case UnitOfTemperature::Kelvin:
       return shown - KelvinOffset;
     default:
       return shown;
   }
 }
 
-double AbsHumidityToDisplay(double gramsPerCubicMetre, int32_t unit) {
-  return unit == GrainsPerCubicFoot ? gramsPerCubicMetre / GramsPerCubicMetreInGrainPerCubicFoot
+double AbsHumidityToDisplay(double gramsPerCubicMetre, UnitOfAbsHumidity unit) {
+  return unit == UnitOfAbsHumidity::GrainsPerCubicFoot ? gramsPerCubicMetre / GramsPerCubicMetreInGrainPerCubicFoot
                                     : gramsPerCubicMetre;
 }
 
-double AbsHumidityFromDisplay(double shown, int32_t unit) {
-  return unit == GrainsPerCubicFoot ? shown * GramsPerCubicMetreInGrainPerCubicFoot : shown;
+double AbsHumidityFromDisplay(double shown, UnitOfAbsHumidity unit) {
+  return unit == UnitOfAbsHumidity::GrainsPerCubicFoot ? shown * GramsPerCubicMetreInGrainPerCubicFoot : shown;
 }
 
-double SpecHumidityToDisplay(double kgPerKg, int32_t unit) {
+double SpecHumidityToDisplay(double kgPerKg, UnitOfSpecHumidity unit) {
   switch (unit) {
-    case GramsPerKg:
+    case UnitOfSpecHumidity::GramsPerKg:
       return kgPerKg * GramsPerKilogram;
-    case GrainsPerLb:
+    case UnitOfSpecHumidity::GrainsPerLb:
       return kgPerKg * GramsPerKilogram * GrainsPerPoundPerGramPerKilogram;
     default:
       return kgPerKg;
   }
 }
 
-double SpecHumidityFromDisplay(double shown, int32_t unit) {
+double SpecHumidityFromDisplay(double shown, UnitOfSpecHumidity unit) {
   switch (unit) {
-    case GramsPerKg:
+    case UnitOfSpecHumidity::GramsPerKg:
       return shown / GramsPerKilogram;
-    case GrainsPerLb:
+    case UnitOfSpecHumidity::GrainsPerLb:
       return shown / GramsPerKilogram / GrainsPerPoundPerGramPerKilogram;
     default:
       return shown;
   }
 }
 
-double EnthalpyToDisplay(double kJPerKg, int32_t unit) {
+double EnthalpyToDisplay(double kJPerKg, UnitOfEnthalpy unit) {
   switch (unit) {
-    case BtuPerLb:
+    case UnitOfEnthalpy::BtuPerLb:
       return kJPerKg * BtuPerLbInKJPerKg;
-    case KcalPerKg:
+    case UnitOfEnthalpy::KcalPerKg:
       return kJPerKg / KJPerKgInKcalPerKg;
     default:
       return kJPerKg;
   }
 }
 
-double EnthalpyFromDisplay(double shown, int32_t unit) {
+double EnthalpyFromDisplay(double shown, UnitOfEnthalpy unit) {
   switch (unit) {
-    case BtuPerLb:
+    case UnitOfEnthalpy::BtuPerLb:
       return shown / BtuPerLbInKJPerKg;
-    case KcalPerKg:
+    case UnitOfEnthalpy::KcalPerKg:
       return shown * KJPerKgInKcalPerKg;
     default:
       return shown;
   }
 }
 
-double SpecVolumeToDisplay(double cubicMetresPerKg, int32_t unit) {
-  return unit == CubicFeetPerLb ? cubicMetresPerKg * CubicFeetPerPoundInCubicMetrePerKg
+double SpecVolumeToDisplay(double cubicMetresPerKg, UnitOfSpecVolume unit) {
+  return unit == UnitOfSpecVolume::CubicFeetPerLb ? cubicMetresPerKg * CubicFeetPerPoundInCubicMetrePerKg
                                 : cubicMetresPerKg;
 }
 
-double SpecVolumeFromDisplay(double shown, int32_t unit) {
-  return unit == CubicFeetPerLb ? shown / CubicFeetPerPoundInCubicMetrePerKg : shown;
+double SpecVolumeFromDisplay(double shown, UnitOfSpecVolume unit) {
+  return unit == UnitOfSpecVolume::CubicFeetPerLb ? shown / CubicFeetPerPoundInCubicMetrePerKg : shown;
 }
 
 }  // namespace vaporin

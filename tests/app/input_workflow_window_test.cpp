@@ -60,11 +60,11 @@ class InputWorkflowWindowTest : public QObject {
     Enter(Form().RH);
     QCOMPARE(AllTexts(), (QStringList{"25.00", "50.00", "11.52", "0.00988", "13.87", "50.30",
                                       "17.89", "0.8582"}));
-    QCOMPARE(Form().PairCode, 1);
-    QVERIFY(Form().DisplayLock);
+    QCOMPARE(Form().Core().PairCode(), 1);
+    QVERIFY(Form().Core().DisplayLock());
     QVERIFY(Form().Timer1->isActive());
     QTest::qWait(50);
-    QVERIFY(Form().DisplayLock);  // still within the 100 ms
+    QVERIFY(Form().Core().DisplayLock());  // still within the 100 ms
     WaitForTheLockToEnd();
     QVERIFY(!Form().Timer1->isActive());
     QCOMPARE(Focused(), Form().Button1);
@@ -110,7 +110,7 @@ class InputWorkflowWindowTest : public QObject {
     Enter(Form().RH);
     QCOMPARE(Focused(), Form().Button1);
     QCOMPARE(AllTexts(), (QStringList{"25", "5O", "", "", "", "", "", ""}));
-    QVERIFY(!Form().DisplayLock);
+    QVERIFY(!Form().Core().DisplayLock());
   }
 
   void aBoxOfBlanksIsFilledButNoInput() {
@@ -128,7 +128,7 @@ class InputWorkflowWindowTest : public QObject {
     QCOMPARE(Focused(), Form().ENH);  // the disabled box is skipped
     Type(Form().DB, QStringLiteral("30"));
     Enter(Form().DB);
-    QCOMPARE(Form().PairCode, 2);
+    QCOMPARE(Form().Core().PairCode(), 2);
     QVERIFY(Form().DP->isEnabled());
     QVERIFY(Form().SH->isEnabled());
   }
@@ -138,7 +138,7 @@ class InputWorkflowWindowTest : public QObject {
     Type(Form().DP, QStringLiteral("10"));
     QVERIFY(Form().SH->isEnabled());
     Enter(Form().DP);
-    QCOMPARE(Form().PairCode, 2);
+    QCOMPARE(Form().Core().PairCode(), 2);
     QCOMPARE(Form().DP->text(), QStringLiteral("10.00"));
     QCOMPARE(Form().SH->text(), QStringLiteral("0.00763"));
   }
@@ -148,7 +148,7 @@ class InputWorkflowWindowTest : public QObject {
     Type(Form().WB, QStringLiteral("14"));
     Enter(Form().WB);
     QCOMPARE(AllTexts(), (QStringList{"", "", "", "", "", "38", "14", ""}));
-    QVERIFY(!Form().DisplayLock);
+    QVERIFY(!Form().Core().DisplayLock());
   }
 
   void aKeyInAFullDisplayClearsAllAndStartsANewEntry() {
@@ -189,7 +189,7 @@ class InputWorkflowWindowTest : public QObject {
 
   void aKeyWithin100MsOfTheDisplayClearsNothing() {
     ShowTheOverviewState();
-    QVERIFY(Form().DisplayLock);
+    QVERIFY(Form().Core().DisplayLock());
     Form().WB->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(Form().WB, Qt::Key_7);
     QCOMPARE(Form().WB->text(), QStringLiteral("17.897"));
@@ -251,7 +251,7 @@ class InputWorkflowWindowTest : public QObject {
       } else {
         QTest::qWait(110);
       }
-      if (Form().DisplayLock) {
+      if (Form().Core().DisplayLock()) {
         ++displays;
         for (QLineEdit* shown : boxes) {
           QVERIFY2(IsNumberText(shown->text().toStdString(), "."),

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/unit_panel.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -57,10 +58,10 @@ class MainWindowTest : public QObject {
     QCOMPARE(Form().ScaledLayout1->Content(), Form().MainLayout1);
     QVERIFY(!Form().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     for (QLineEdit* box : Form().Boxes()) QVERIFY(box->text().isEmpty());
-    QCOMPARE(Form().Params.UnitMode, 0);
-    QCOMPARE(Form().Params.KelvinOffset, 273.1499938964844);
-    QCOMPARE(Form().PairCode, 0);
-    QVERIFY(!Form().DisplayLock);
+    QCOMPARE(Form().Core().Params().UnitMode, 0);
+    QCOMPARE(Form().Core().Params().KelvinOffset, 273.1499938964844);
+    QCOMPARE(Form().Core().PairCode(), 0);
+    QVERIFY(!Form().Core().DisplayLock());
   }
 
   void findsEveryControlByItsName() {
@@ -143,9 +144,9 @@ class MainWindowTest : public QObject {
   }
 
   void setsTheSettingsPathAndTheDecimalSeparators() {
-    QCOMPARE(Form().SettingsFolder, platform_->Documents + QStringLiteral("/"));
-    QCOMPARE(Form().SettingsFileName, QStringLiteral("vaporin.ini"));
-    QCOMPARE(Form().LocaleDecimalSeparator, QStringLiteral(","));
+    QCOMPARE(QString::fromStdString(Form().Core().SettingsPath().string()),
+             platform_->Documents + QStringLiteral("/vaporin.ini"));
+    QCOMPARE(Form().Core().DecimalSeparator(), std::string(","));
     QCOMPARE(QString::fromLatin1(std::localeconv()->decimal_point), QStringLiteral("."));
   }
 

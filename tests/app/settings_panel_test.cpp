@@ -12,6 +12,7 @@
 
 #include "app/list_row.h"
 #include "app/main_window.h"
+#include "app/unit_panel.h"
 #include "tests/app/window_driver.h"
 #include "tests/app/window_test_main.h"
 
@@ -46,16 +47,16 @@ class SettingsPanelTest : public QObject {
   }
 
   QStringList PanelTexts() {
-    return {Form().LBunit1->Text(),  Form().LBunit2->Text(),   Form().LBunit3->Text(),
-            Form().LBunit4->Text(),  Form().LBunit5->Text(),   Form().LBunit6->Text(),
-            Form().LBlang1->Text(),  Form().LBstaytop->Text(), Form().L_Unit->text(),
-            Form().Set_Save->text(), Form().Set_Btn->text(),   Form().BtnCancel->text()};
+    return {Form().Panel_Con->LBunit1->Text(),  Form().Panel_Con->LBunit2->Text(),   Form().Panel_Con->LBunit3->Text(),
+            Form().Panel_Con->LBunit4->Text(),  Form().Panel_Con->LBunit5->Text(),   Form().Panel_Con->LBunit6->Text(),
+            Form().Panel_Con->LBlang1->Text(),  Form().Panel_Con->LBstaytop->Text(), Form().Panel_Con->L_Unit->text(),
+            Form().Panel_Con->Set_Save->text(), Form().Panel_Con->Set_Btn->text(),   Form().Panel_Con->BtnCancel->text()};
   }
 
   void ChooseLanguage(int index) {
     Click(Form().Set_Button1);
-    Form().CB7->setCurrentIndex(index);
-    Click(Form().Set_Btn);
+    Form().Panel_Con->CB7->setCurrentIndex(index);
+    Click(Form().Panel_Con->Set_Btn);
   }
 
  private slots:
@@ -78,24 +79,24 @@ class SettingsPanelTest : public QObject {
     QVERIFY(!Form().ListBox1->isVisible());
     QVERIFY(!Form().ToolBar1->isVisible());
     QCOMPARE(Form().Panel_Con->pos(), QPoint(16, 10));
-    QCOMPARE(Form().CB1->currentIndex(), 0);
-    Form().CB1->setCurrentIndex(1);
-    Click(Form().BtnCancel);
+    QCOMPARE(Form().Panel_Con->CB1->currentIndex(), 0);
+    Form().Panel_Con->CB1->setCurrentIndex(1);
+    Click(Form().Panel_Con->BtnCancel);
     QVERIFY(!Form().Panel_Con->isVisible());
     QVERIFY(!Form().RectMask->isVisible());
     QVERIFY(Form().ListBox1->isVisible());
-    QCOMPARE(Form().Units.TemperatureUnit, 0);
+    QCOMPARE(Form().Core().Units().TemperatureUnit, UnitOfTemperature::Celsius);
     QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Dry Bulb Temperature[°C]"));
     Click(Form().Set_Button1);
-    QCOMPARE(Form().CB1->currentIndex(), 0);  // reopening shows the units in force
+    QCOMPARE(Form().Panel_Con->CB1->currentIndex(), 0);  // reopening shows the units in force
   }
 
   void applyShowsAFullDisplayInTheNewUnitsWithoutWritingTheFile() {
     ShowTheOverviewState();
     Click(Form().Set_Button1);
-    Form().CB1->setCurrentIndex(1);  // °F
-    Form().CB5->setCurrentIndex(1);  // Btu/lb
-    Click(Form().Set_Btn);
+    Form().Panel_Con->CB1->setCurrentIndex(1);  // °F
+    Form().Panel_Con->CB5->setCurrentIndex(1);  // Btu/lb
+    Click(Form().Panel_Con->Set_Btn);
     QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Dry Bulb Temperature[°F]"));
     QCOMPARE(Form().ListBoxItem4->Text(), QStringLiteral(" Dew Point Temperature[°F]"));
     QCOMPARE(Form().ListBoxItem6->Text(), QStringLiteral(" Wet Bulb Temperature[°F]"));
@@ -105,7 +106,7 @@ class SettingsPanelTest : public QObject {
     QCOMPARE(Form().WB->text(), QStringLiteral("64.19"));
     QCOMPARE(Form().ENH->text(), QStringLiteral("21.63"));
     QCOMPARE(Form().RH->text(), QStringLiteral("50.00"));
-    QVERIFY(Form().DisplayLock);
+    QVERIFY(Form().Core().DisplayLock());
     QVERIFY(!QFile::exists(SettingsPath()));
   }
 
@@ -113,54 +114,56 @@ class SettingsPanelTest : public QObject {
     Form().DB->setFocus(Qt::MouseFocusReason);
     QTest::keyClicks(Form().DB, QStringLiteral("25"));
     Click(Form().Set_Button1);
-    Form().CB1->setCurrentIndex(2);  // K
-    Click(Form().Set_Btn);
+    Form().Panel_Con->CB1->setCurrentIndex(2);  // K
+    Click(Form().Panel_Con->Set_Btn);
     QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Dry Bulb Temperature[K]"));
     QCOMPARE(Form().DB->text(), QStringLiteral("25"));
-    QVERIFY(!Form().DisplayLock);
+    QVERIFY(!Form().Core().DisplayLock());
   }
 
   void pressureUnitChangesOnlyTheHint() {
     ShowTheOverviewState();
     const QString shown = Form().DB->text() + Form().SV->text();
     Click(Form().Set_Button1);
-    Form().CB4->setCurrentIndex(1);
-    Click(Form().Set_Btn);
+    Form().Panel_Con->CB4->setCurrentIndex(1);
+    Click(Form().Panel_Con->Set_Btn);
     QCOMPARE(Form().TopL->text(), QStringLiteral("Input 2 params(760mmHg)"));
     QCOMPARE(Form().DB->text() + Form().SV->text(), shown);
   }
 
   void saveWritesTheChoicesInOrderThenExitAddsTheGeometry() {
     Click(Form().Set_Button1);
-    Form().CB3->setCurrentIndex(1);
-    Form().CB7->setCurrentIndex(0);
-    Form().CBstaytop->setChecked(true);
-    Click(Form().Set_Save);
+    Form().Panel_Con->CB3->setCurrentIndex(1);
+    Form().Panel_Con->CB7->setCurrentIndex(0);
+    Form().Panel_Con->CBstaytop->setChecked(true);
+    Click(Form().Panel_Con->Set_Save);
     QVERIFY(!Form().Panel_Con->isVisible());
     QCOMPARE(ReadSettings(), QByteArray("\xEF\xBB\xBF[setting]\r\nte=0\r\nah=0\r\nsh=1\r\npr=0\r\n"
-                                        "en=0\r\nsv=0\r\nlang=0\r\nstayontop=1\r\n\r\n"));
+                                        "en=0\r\nsv=0\r\nlang=0\r\nstayontop=1\r\n"
+                                        "patm=101325\r\n\r\n"));
     Form().move(0, 0);
     Form().resize(300, 400);
     driver_->Form.reset();
     QCOMPARE(ReadSettings(),
              QByteArray("\xEF\xBB\xBF[setting]\r\nte=0\r\nah=0\r\nsh=1\r\npr=0\r\nen=0\r\nsv=0\r\n"
-                        "lang=0\r\nstayontop=1\r\npos_left=0\r\npos_top=0\r\npos_width=300\r\n"
+                        "lang=0\r\nstayontop=1\r\npatm=101325\r\npos_left=0\r\npos_top=0\r\n"
+                        "pos_width=300\r\n"
                         "pos_height=400\r\n\r\n"));
     driver_->Open();  // and the next start reads them
-    QCOMPARE(Form().Units.SpecificHumidityUnit, 1);
-    QCOMPARE(Form().LBunit1->Text(), QStringLiteral(" Temperatur"));
-    QVERIFY(Form().CBstaytop->isChecked());
+    QCOMPARE(Form().Core().Units().SpecificHumidityUnit, UnitOfSpecHumidity::GramsPerKg);
+    QCOMPARE(Form().Panel_Con->LBunit1->Text(), QStringLiteral(" Temperatur"));
+    QVERIFY(Form().Panel_Con->CBstaytop->isChecked());
     QVERIFY(Form().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   }
 
   void stayOnTopWaitsForApply() {
     Click(Form().Set_Button1);
-    Form().CBstaytop->setChecked(true);
-    Click(Form().BtnCancel);
+    Form().Panel_Con->CBstaytop->setChecked(true);
+    Click(Form().Panel_Con->BtnCancel);
     QVERIFY(!Form().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     Click(Form().Set_Button1);
-    QVERIFY(Form().CBstaytop->isChecked());
-    Click(Form().Set_Btn);
+    QVERIFY(Form().Panel_Con->CBstaytop->isChecked());
+    Click(Form().Panel_Con->Set_Btn);
     QVERIFY(Form().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(Form().isVisible());
   }
@@ -169,19 +172,19 @@ class SettingsPanelTest : public QObject {
     const QStringList english = PanelTexts();
     QCOMPARE(english[3], QStringLiteral(" Atomospheric"));
     ChooseLanguage(5);
-    QCOMPARE(Form().LBunit1->Text(), QStringLiteral(" \u3000温度 T"));
+    QCOMPARE(Form().Panel_Con->LBunit1->Text(), QStringLiteral(" \u3000温度 T"));
     QCOMPARE(Form().TopL->text(), QStringLiteral("\uff12つの状態値を入力(101.325kPa)"));
     ChooseLanguage(0);
-    QCOMPARE(Form().LBunit1->Text(), QStringLiteral(" Temperatur"));
-    QCOMPARE(Form().LBunit4->Text(), QStringLiteral(" Luftdruck"));
+    QCOMPARE(Form().Panel_Con->LBunit1->Text(), QStringLiteral(" Temperatur"));
+    QCOMPARE(Form().Panel_Con->LBunit4->Text(), QStringLiteral(" Luftdruck"));
     QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Trockentemperatur[°C]"));
     QCOMPARE(Form().LB_txt->item(0)->text(), QStringLiteral("Zwei Eingabeparameter"));
     ChooseLanguage(1);
     QCOMPARE(PanelTexts(), english);
     QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Dry Bulb Temperature[°C]"));
     QCOMPARE(Form().L_title1->text(), QStringLiteral("Vaporin"));
-    QCOMPARE(Form().L_title2->text(), QStringLiteral("Vaporin"));
-    QCOMPARE(Form().CB7->itemText(6), QStringLiteral("Pусский"));
+    QCOMPARE(Form().Panel_Con->L_title2->text(), QStringLiteral("Vaporin"));
+    QCOMPARE(Form().Panel_Con->CB7->itemText(6), QStringLiteral("Pусский"));
   }
 
   void startsInTheSystemsLanguage_data() {
@@ -207,10 +210,10 @@ class SettingsPanelTest : public QObject {
     driver_->Form.reset();
     driver_->Platform->Language = {iso, QString(), QString(), territory};
     driver_->Open();
-    QCOMPARE(Form().Units.LanguageIndex, index);
-    QCOMPARE(Form().Set_Save->text(), saveCaption);
+    QCOMPARE(Form().Core().Units().LanguageIndex, index);
+    QCOMPARE(Form().Panel_Con->Set_Save->text(), saveCaption);
     Click(Form().Set_Button1);
-    QCOMPARE(Form().CB7->currentIndex(), index);
+    QCOMPARE(Form().Panel_Con->CB7->currentIndex(), index);
   }
 
   void aSavedLanguageWinsOverTheSystems() {
@@ -221,22 +224,23 @@ class SettingsPanelTest : public QObject {
     file.close();
     driver_->Platform->Language = {QStringLiteral("de"), QString(), QString(), QString()};
     driver_->Open();
-    QCOMPARE(Form().Units.LanguageCode, std::string("ja"));
-    QCOMPARE(Form().BtnCancel->text(), QStringLiteral("キャンセル"));
+    QCOMPARE(Form().Core().Units().LanguageCode, std::string("ja"));
+    QCOMPARE(Form().Panel_Con->BtnCancel->text(), QStringLiteral("キャンセル"));
   }
 
   void aSaveThatCannotWriteReportsAndKeepsThePanelOpen() {
     QVERIFY(QDir().mkpath(SettingsPath()));  // a folder where the file should be
     Click(Form().Set_Button1);
-    Form().CB1->setCurrentIndex(1);
-    Click(Form().Set_Save);
+    Form().Panel_Con->CB1->setCurrentIndex(1);
+    Click(Form().Panel_Con->Set_Save);
     QCOMPARE(ErrorsShown.size(), 1);
     QVERIFY(ErrorsShown.front().startsWith(QStringLiteral("Cannot write the settings file")));
     QVERIFY(ErrorsShown.front().endsWith(QStringLiteral(".")));
     QVERIFY(Form().Panel_Con->isVisible());
-    QCOMPARE(Form().Units.TemperatureUnit, 1);  // applied all the same
+    QCOMPARE(Form().Core().Units().TemperatureUnit,
+             UnitOfTemperature::Fahrenheit);  // applied all the same
     QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Dry Bulb Temperature[°F]"));
-    Click(Form().BtnCancel);
+    Click(Form().Panel_Con->BtnCancel);
     QVERIFY(QDir().rmdir(SettingsPath()));
     ErrorsShown.clear();
   }

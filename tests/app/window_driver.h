@@ -42,7 +42,7 @@ struct WindowDriver {
     Enter(Form->RH);
   }
 
-  void WaitForTheLockToEnd() { QTRY_VERIFY(!Form->DisplayLock); }
+  void WaitForTheLockToEnd() { QTRY_VERIFY(!Form->Core().DisplayLock()); }
 };
 
 }  // namespace vaporin

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/main_window.h"
+#include "app/unit_panel.h"
 #include "tests/app/fake_platform.h"
 #include "tests/app/window_test_main.h"
 
@@ -90,8 +91,8 @@ class WindowSettingsTest : public QObject {
     QCOMPARE(form->pos(), position);
     QCOMPARE(form->size(), size);
     QCOMPARE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
-    QCOMPARE(form->Units.TemperatureUnit, temperatureUnit);
-    QCOMPARE(form->Units.LanguageIndex, languageIndex);
+    QCOMPARE(static_cast<int>(form->Core().Units().TemperatureUnit), temperatureUnit);
+    QCOMPARE(form->Core().Units().LanguageIndex, languageIndex);
     if (shift) QVERIFY(!QFile::exists(SettingsPath()));
     QVERIFY(ErrorsShown.isEmpty());
   }

@@ -69,16 +69,17 @@ constexpr std::string_view Bom = "\xEF\xBB\xBF";
 TEST(IniFile, WritesTheChoicesThenTheGeometryInTheirOrderByteForByte) {
   IniFile file = IniFile::FromText("");
   UnitSettings units;
-  units.TemperatureUnit = 1;
+  units.TemperatureUnit = UnitOfTemperature{1};
   units.LanguageIndex = 5;
   WriteUnitChoices(file, units, true);
   EXPECT_EQ(file.ToText(), std::string(Bom) +
                                "[setting]\r\nte=1\r\nah=0\r\nsh=0\r\npr=0\r\nen=0\r\nsv=0\r\n"
-                               "lang=5\r\nstayontop=1\r\n\r\n");
+                               "lang=5\r\nstayontop=1\r\npatm=101325\r\n\r\n");
   WriteGeometry(file, {-10, 20, 288, 320});
   EXPECT_EQ(file.ToText(), std::string(Bom) +
                                "[setting]\r\nte=1\r\nah=0\r\nsh=0\r\npr=0\r\nen=0\r\nsv=0\r\n"
-                               "lang=5\r\nstayontop=1\r\npos_left=-10\r\npos_top=20\r\n"
+                               "lang=5\r\nstayontop=1\r\npatm=101325\r\npos_left=-10\r\n"
+                               "pos_top=20\r\n"
                                "pos_width=288\r\npos_height=320\r\n\r\n");
 }
 
@@ -96,31 +97,31 @@ TEST(IniFile, KeepsOtherSectionsAndKeysButNotCommentsOrBlankLines) {
 TEST(IniFile, ReadsBackWhatItWrote) {
   IniFile file = IniFile::FromText("");
   UnitSettings written;
-  written.TemperatureUnit = 2;
-  written.AbsoluteHumidityUnit = 1;
-  written.SpecificHumidityUnit = 3;
-  written.PressureUnit = 2;
-  written.EnthalpyUnit = 1;
-  written.SpecificVolumeUnit = 1;
+  written.TemperatureUnit = UnitOfTemperature{2};
+  written.AbsoluteHumidityUnit = UnitOfAbsHumidity{1};
+  written.SpecificHumidityUnit = UnitOfSpecHumidity{3};
+  written.PressureUnit = UnitOfPressure{2};
+  written.EnthalpyUnit = UnitOfEnthalpy{1};
+  written.SpecificVolumeUnit = UnitOfSpecVolume{1};
   written.LanguageIndex = 8;
   WriteUnitChoices(file, written, false);
   UnitSettings read;
   ReadUnitChoices(IniFile::FromText(file.ToText()), read);
-  EXPECT_EQ(read.TemperatureUnit, 2);
-  EXPECT_EQ(read.AbsoluteHumidityUnit, 1);
-  EXPECT_EQ(read.SpecificHumidityUnit, 3);
-  EXPECT_EQ(read.PressureUnit, 2);
-  EXPECT_EQ(read.EnthalpyUnit, 1);
-  EXPECT_EQ(read.SpecificVolumeUnit, 1);
+  EXPECT_EQ(read.TemperatureUnit, UnitOfTemperature{2});
+  EXPECT_EQ(read.AbsoluteHumidityUnit, UnitOfAbsHumidity{1});
+  EXPECT_EQ(read.SpecificHumidityUnit, UnitOfSpecHumidity{3});
+  EXPECT_EQ(read.PressureUnit, UnitOfPressure{2});
+  EXPECT_EQ(read.EnthalpyUnit, UnitOfEnthalpy{1});
+  EXPECT_EQ(read.SpecificVolumeUnit, UnitOfSpecVolume{1});
   EXPECT_EQ(read.LanguageIndex, 8);
 }
 
 TEST(ReadUnitChoices, GivesTheDefaultsForAFileWithoutTheKeys) {
   UnitSettings read;
-  read.TemperatureUnit = 2;
+  read.TemperatureUnit = UnitOfTemperature{2};
   read.LanguageIndex = 3;
   ReadUnitChoices(IniFile::FromText("[setting]\nte=abc\n"), read);
-  EXPECT_EQ(read.TemperatureUnit, 0);
+  EXPECT_EQ(read.TemperatureUnit, UnitOfTemperature{0});
   EXPECT_EQ(read.LanguageIndex, NoLanguageChosen);
 }
 

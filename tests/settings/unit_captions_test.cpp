@@ -30,11 +30,11 @@ TEST(ComposeUnitCaptions, PutsTheFirstUnitsAfterTheEnglishTitles) {
 
 TEST(ComposeUnitCaptions, PutsTheOtherUnitsAfterTheGermanTitles) {
   UnitSettings units;
-  units.TemperatureUnit = 1;
-  units.AbsoluteHumidityUnit = 1;
-  units.SpecificHumidityUnit = 2;
-  units.EnthalpyUnit = 1;
-  units.SpecificVolumeUnit = 1;
+  units.TemperatureUnit = UnitOfTemperature{1};
+  units.AbsoluteHumidityUnit = UnitOfAbsHumidity{1};
+  units.SpecificHumidityUnit = UnitOfSpecHumidity{2};
+  units.EnthalpyUnit = UnitOfEnthalpy{1};
+  units.SpecificVolumeUnit = UnitOfSpecVolume{1};
   const UnitCaptions c = ComposeUnitCaptions(German, units, ",");
   EXPECT_EQ(c.DryBulb, " Trockentemperatur[°F]");
   EXPECT_EQ(c.RelativeHumidity, " Relative Luftfeuchtigkeit[%]:");
@@ -57,7 +57,7 @@ class PressureTable : public ::testing::TestWithParam<PressureCase> {};
 
 TEST_P(PressureTable, ShowsTheStandardAtmosphereInTheUnit) {
   UnitSettings units;
-  units.PressureUnit = GetParam().unit;
+  units.PressureUnit = UnitOfPressure{GetParam().unit};
   EXPECT_EQ(ComposeUnitCaptions(English, units, GetParam().separator).Pressure, GetParam().caption);
 }
 
@@ -74,8 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ComposeUnitCaptions, NamesTheFirstUnitForAnIndexWithoutOne) {
   UnitSettings units;
-  units.TemperatureUnit = 5;
-  units.SpecificHumidityUnit = -2;
+  units.TemperatureUnit = UnitOfTemperature{5};
+  units.SpecificHumidityUnit = UnitOfSpecHumidity{-2};
   const UnitCaptions c = ComposeUnitCaptions(English, units, ".");
   EXPECT_EQ(c.DryBulb, " Dry Bulb Temperature[°C]");
   EXPECT_EQ(c.SpecificHumidity, " Specific Humidity[kg/kg(DA)]");

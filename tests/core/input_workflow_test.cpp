@@ -1,4 +1,4 @@
-#include "app/input_workflow.h"
+#include "core/input_workflow.h"
 
 #include <gtest/gtest.h>
 
@@ -130,11 +130,11 @@ TEST(CommitInputs, StoresEveryNumberInEngineUnitsEvenWhenNotAnInput) {
   PsychroParams params = InitPsychroParams();
   AirState state{};
   UnitSettings units;
-  units.TemperatureUnit = 1;       // °F
-  units.SpecificHumidityUnit = 2;  // gr/lb(DA)
-  units.EnthalpyUnit = 1;          // Btu/lb
-  units.SpecificVolumeUnit = 1;    // ft3/lb
-  units.AbsoluteHumidityUnit = 1;  // gr/ft3
+  units.TemperatureUnit = UnitOfTemperature{1};       // °F
+  units.SpecificHumidityUnit = UnitOfSpecHumidity{2};  // gr/lb(DA)
+  units.EnthalpyUnit = UnitOfEnthalpy{1};          // Btu/lb
+  units.SpecificVolumeUnit = UnitOfSpecVolume{1};    // ft3/lb
+  units.AbsoluteHumidityUnit = UnitOfAbsHumidity{1};  // gr/ft3
   const BoxTexts texts = Texts({{B::DB, "77"},
                                 {B::RH, "120"},
                                 {B::SH, "70"},

@@ -1,4 +1,4 @@
-#include "app/results_display.h"
+#include "core/results_display.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +11,11 @@ constexpr double KcalToKJ = 4.186800003051758;
 
 UnitSettings Units(int32_t te, int32_t ah, int32_t sh, int32_t en, int32_t sv) {
   UnitSettings units;
-  units.TemperatureUnit = te;
-  units.AbsoluteHumidityUnit = ah;
-  units.SpecificHumidityUnit = sh;
-  units.EnthalpyUnit = en;
-  units.SpecificVolumeUnit = sv;
+  units.TemperatureUnit = UnitOfTemperature{te};
+  units.AbsoluteHumidityUnit = UnitOfAbsHumidity{ah};
+  units.SpecificHumidityUnit = UnitOfSpecHumidity{sh};
+  units.EnthalpyUnit = UnitOfEnthalpy{en};
+  units.SpecificVolumeUnit = UnitOfSpecVolume{sv};
   return units;
 }
 

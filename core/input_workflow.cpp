@@ -1,4 +1,4 @@
-#include "app/input_workflow.h"
+#include "core/input_workflow.h"
 
 #include <optional>
 
@@ -29,12 +29,13 @@ struct Recorded {
 }  // namespace
 
 int FilledGroupCount(const BoxTexts& texts) {
-  int count = 0;
-  for (const EditBox box :
-       {EditBox::DB, EditBox::RH, EditBox::ENH, EditBox::WB, EditBox::SV, EditBox::VH}) {
-    if (Filled(texts, box)) ++count;
+  // A group is a quantity: the humidity ratio and the dew point share one.
+  std::array<bool, QuantityVH + 1> filled{};
+  for (const BoxInfo& info : BoxTable) {
+    if (Filled(texts, info.Box)) filled[info.Quantity] = true;
   }
-  if (Filled(texts, EditBox::SH) || Filled(texts, EditBox::DP)) ++count;
+  int count = 0;
+  for (const bool group : filled) count += group ? 1 : 0;
   return count;
 }
 
@@ -60,9 +61,8 @@ CommitResult CommitInputs(const BoxTexts& texts, const UnitSettings& units,
   if (const auto sh = number(EditBox::SH)) {
     state->SH = SpecHumidityFromDisplay(*sh, units.SpecificHumidityUnit);
     bool othersEmpty = true;
-    for (const EditBox box :
-         {EditBox::DB, EditBox::RH, EditBox::ENH, EditBox::WB, EditBox::SV, EditBox::VH}) {
-      othersEmpty = othersEmpty && !Filled(texts, box);
+    for (const BoxInfo& info : BoxTable) {
+      if (info.Quantity != QuantitySH) othersEmpty = othersEmpty && !Filled(texts, info.Box);
     }
     result.DisableDP = othersEmpty;
     recorded.Record(QuantitySH);

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/edit_boxes.h"
+#include "core/edit_boxes.h"
 #include "engine/psychro_params.h"
 #include "settings/unit_settings.h"
 

@@ -1,4 +1,4 @@
-#include "app/results_display.h"
+#include "core/results_display.h"
 
 #include <cmath>
 
@@ -8,16 +8,12 @@
 namespace vaporin {
 
 namespace {
-constexpr std::string_view TwoDecimals = "0.00";
-constexpr std::string_view FourDecimals = "0.0000";
-constexpr std::string_view FiveDecimals = "0.00000";
-constexpr std::string_view Scientific = "0.0e+00";
-
-// Unit indices whose values have their own pattern rules.
-constexpr int32_t GramsPerKgUnit = 1;
-constexpr int32_t GrainsPerLbUnit = 2;
-constexpr int32_t FirstNonSiEnthalpyUnit = 1;  // Btu/lb, kcal/kg
-constexpr int32_t FirstNonSiVolumeUnit = 1;    // ft3/lb
+// Units from the first non-SI one on (and past the table's end, as stored files may hold)
+// are always shown fixed.
+template <typename Unit>
+bool FromFirstNonSi(Unit unit, Unit firstNonSi) {
+  return static_cast<int32_t>(unit) >= static_cast<int32_t>(firstNonSi);
+}
 
 // A humidity ratio in kg/kg(DA) or lb/lb(DA) is shown fixed within these bounds.
 constexpr double HumidityRatioFixedBelow = 10.0;
@@ -27,16 +23,16 @@ constexpr double LargeValue = 10000.0;
 }  // namespace
 
 DisplayFormats StandardDisplayFormats() {
-  const std::string two(TwoDecimals);
-  const std::string scientific(Scientific);
-  return {two,        two, std::string(FiveDecimals), scientific, two,
-          scientific, two, std::string(FourDecimals), scientific, two,
+  constexpr NumberPattern two = NumberPattern::TwoDecimals;
+  constexpr NumberPattern scientific = NumberPattern::Scientific;
+  return {two,        two, NumberPattern::FiveDecimals, scientific, two,
+          scientific, two, NumberPattern::FourDecimals, scientific, two,
           two};
 }
 
 BoxTexts ResultTexts(const AirState& state, const UnitSettings& units,
                      const DisplayFormats& formats, std::string_view separator, double kcalToKJ) {
-  auto shown = [&](const std::string& pattern, double value) {
+  auto shown = [&](NumberPattern pattern, double value) {
     return LocalizeNumberText(FormatNumber(pattern, value), separator);
   };
   BoxTexts texts;
@@ -44,8 +40,8 @@ BoxTexts ResultTexts(const AirState& state, const UnitSettings& units,
       shown(formats.DryBulb, TemperatureToDisplay(state.DB, units.TemperatureUnit));
   TextOf(texts, EditBox::RH) = shown(formats.RelativeHumidity, state.RH);
 
-  const int32_t shUnit = units.SpecificHumidityUnit;
-  if (shUnit == GramsPerKgUnit || shUnit == GrainsPerLbUnit) {
+  const UnitOfSpecHumidity shUnit = units.SpecificHumidityUnit;
+  if (shUnit == UnitOfSpecHumidity::GramsPerKg || shUnit == UnitOfSpecHumidity::GrainsPerLb) {
     TextOf(texts, EditBox::SH) =
         shown(formats.RelativeHumidity, SpecHumidityToDisplay(state.SH, shUnit));
   } else {
@@ -58,7 +54,7 @@ BoxTexts ResultTexts(const AirState& state, const UnitSettings& units,
 
   const double kJ = state.ENH * kcalToKJ;
   TextOf(texts, EditBox::ENH) =
-      kJ < LargeValue || units.EnthalpyUnit >= FirstNonSiEnthalpyUnit
+      kJ < LargeValue || FromFirstNonSi(units.EnthalpyUnit, UnitOfEnthalpy::BtuPerLb)
           ? shown(formats.EnthalpyFixed, EnthalpyToDisplay(kJ, units.EnthalpyUnit))
           : shown(formats.EnthalpyScientific, kJ);
 
@@ -67,7 +63,7 @@ BoxTexts ResultTexts(const AirState& state, const UnitSettings& units,
 
   const double v = state.SV;
   TextOf(texts, EditBox::SV) =
-      v < LargeValue || units.SpecificVolumeUnit >= FirstNonSiVolumeUnit
+      v < LargeValue || FromFirstNonSi(units.SpecificVolumeUnit, UnitOfSpecVolume::CubicFeetPerLb)
           ? shown(formats.SpecificVolumeFixed, SpecVolumeToDisplay(v, units.SpecificVolumeUnit))
           : shown(formats.SpecificVolumeScientific, v);
 

@@ -3,25 +3,26 @@
 #include <string>
 #include <string_view>
 
-#include "app/edit_boxes.h"
+#include "core/edit_boxes.h"
 #include "engine/psychro_params.h"
 #include "settings/unit_settings.h"
+#include "units/number_text.h"
 
 namespace vaporin {
 
 // The number patterns of the results display, set once at start-up.
 struct DisplayFormats {
-  std::string DryBulb;
-  std::string RelativeHumidity;  // also SH in g/kg(DA) and gr/lb(DA)
-  std::string HumidityRatioFixed;
-  std::string HumidityRatioScientific;
-  std::string EnthalpyFixed;
-  std::string EnthalpyScientific;
-  std::string WetBulb;
-  std::string SpecificVolumeFixed;
-  std::string SpecificVolumeScientific;
-  std::string DewPoint;
-  std::string AbsoluteHumidity;
+  NumberPattern DryBulb;
+  NumberPattern RelativeHumidity;  // also SH in g/kg(DA) and gr/lb(DA)
+  NumberPattern HumidityRatioFixed;
+  NumberPattern HumidityRatioScientific;
+  NumberPattern EnthalpyFixed;
+  NumberPattern EnthalpyScientific;
+  NumberPattern WetBulb;
+  NumberPattern SpecificVolumeFixed;
+  NumberPattern SpecificVolumeScientific;
+  NumberPattern DewPoint;
+  NumberPattern AbsoluteHumidity;
 };
 
 DisplayFormats StandardDisplayFormats();

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QFrame>
+#include <optional>
+#include <string>
+
+#include "core/pressure_entry.h"
+#include "settings/unit_settings.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vaporin {
+
+class ListRow;
+
+// The unit configuration panel ("Panel_Con"): the units, the atmospheric pressure, the
+// language and always-on-top. It shows the choices in force and reports Apply, Save and Cancel;
+// the window takes the choices over.
+class UnitPanel final : public QFrame {
+  Q_OBJECT
+
+ public:
+  explicit UnitPanel(QWidget* parent);
+
+  // Fills the controls with the choices in force.
+  void ShowChoices(const UnitSettings& units, const std::string& separator);
+  // The panel's choices over `inForce`: a refused pressure leaves the one in force.
+  UnitSettings Choices(const UnitSettings& inForce) const;
+  bool StayOnTopChecked() const;
+  void SetStayOnTopChecked(bool on);
+
+  QFrame* ToolBar4;
+  QLabel* L_title2;
+  QLabel* L_Unit;
+  QFrame* ud_line0;
+  QFrame* ListBox2;
+  ListRow* LBunit1;
+  ListRow* LBunit2;
+  ListRow* LBunit3;
+  ListRow* LBunit4;
+  ListRow* LBalt;
+  ListRow* LBunit5;
+  ListRow* LBunit6;
+  ListRow* LBlang1;
+  ListRow* LBstaytop;
+  QComboBox* CB1;
+  QComboBox* CB2;
+  QComboBox* CB3;
+  QComboBox* CB4;
+  QComboBox* CB5;
+  QComboBox* CB6;
+  QComboBox* CB7;
+  QLineEdit* EPatm;  // the pressure in CB4's unit
+  QLineEdit* EAlt;   // the altitude it corresponds to
+  QLabel* LAltUnit;
+  QCheckBox* CBstaytop;
+  QFrame* ToolBar3;
+  QPushButton* Set_Save;
+  QPushButton* Set_Btn;
+  QPushButton* BtnCancel;
+
+ signals:
+  void ApplyClicked();
+  void SaveClicked();
+  void CancelClicked();
+
+ private:
+  void BuildTitleBar();
+  void BuildRows();
+  void BuildButtons();
+  void PressureEdited();
+  void AltitudeEdited();
+  void PressureUnitChosen();
+  void TemperatureUnitChosen();
+  void ShowAltitudeUnit();
+
+  std::optional<PressureEntry> pressure_;
+};
+
+}  // namespace vaporin

@@ -1,0 +1,123 @@
+#include "core/calculator.h"
+
+#include "engine/relations.h"
+#include "engine/sat_pressure.h"
+#include "engine/solvers.h"
+#include "settings/settings_file.h"
+
+namespace vaporin {
+
+Calculator::Calculator()
+    : params_(InitPsychroParams()), formats_(StandardDisplayFormats()) {
+  translator_.BuildTranslationTable();
+}
+
+void Calculator::ReadChoices(const IniFile& file) {
+  ReadUnitChoices(file, units_);
+  TakeOverPressure();
+}
+
+void Calculator::WriteChoices(IniFile& file, bool stayOnTop) const {
+  WriteUnitChoices(file, units_, stayOnTop);
+}
+
+void Calculator::ResetChoices() {
+  units_ = UnitSettings();
+  TakeOverPressure();
+}
+
+void Calculator::TakeOverPressure() { SetAtmosphericPressure(&params_, units_.PressurePa); }
+
+void Calculator::TakeOverChoices(const UnitSettings& units) {
+  const int32_t pressure = units_.PressurePa;
+  units_ = units;
+  // A refused pressure leaves the one in force.
+  if (!IsAcceptedPressure(units_.PressurePa)) units_.PressurePa = pressure;
+  TakeOverPressure();
+}
+
+BoxesUpdate Calculator::RefreshDisplay(const BoxTexts& shown) {
+  if (FilledGroupCount(shown) < FullDisplayGroups) return {};
+  if (solvedAtPa_ && *solvedAtPa_ != units_.PressurePa) return SolveAgain();
+  return ShowResults();
+}
+
+void Calculator::ApplyLanguage(const SystemLanguage& system, std::vector<std::string>& texts) {
+  const LanguageChoice choice = ChooseLanguage(units_.LanguageIndex, system);
+  units_.LanguageCode = choice.Code;
+  units_.LanguageIndex = choice.Index;
+  translator_.SelectLanguage(units_.LanguageCode, texts);
+}
+
+UnitCaptions Calculator::Captions(const BaseTitles& titles) const {
+  return ComposeUnitCaptions(titles, units_, separator_);
+}
+
+BoxesUpdate Calculator::CommitInputs(const BoxTexts& texts) {
+  if (displayLock_) return {};
+  BoxesUpdate update;
+  const CommitResult result = vaporin::CommitInputs(texts, units_, separator_, &params_, &state_);
+  if (result.DisableDP) update.DPEnabled = false;
+  if (result.DisableSH) update.SHEnabled = false;
+  if (result.Inputs != 2) return update;
+  pairCode_ = result.PairCode;
+  committed_ = state_;
+  dewPointEntered_ = result.DisableSH;
+  const BoxesUpdate shown = ComputeResults();
+  if (!shown.Texts) return update;
+  return shown;
+}
+
+Calculator::KeyOutcome Calculator::KeyDown(const BoxTexts& texts, KeyPress key) {
+  KeyOutcome outcome;
+  outcome.Decision = DecideKeyDown(FilledGroupCount(texts), key.Enter, key.Ctrl, key.Shift);
+  if (outcome.Decision.ClearAll) outcome.Update = ClearAll();
+  return outcome;
+}
+
+BoxesUpdate Calculator::DoubleClick(const BoxTexts& texts, EditBox box) {
+  if (displayLock_ || FilledGroupCount(texts) < FullDisplayGroups) return {};
+  BoxesUpdate update = ClearAll();
+  TextOf(*update.Texts, box) = TextOf(texts, box);
+  return update;
+}
+
+BoxesUpdate Calculator::ClearAll() {
+  if (displayLock_) return {};
+  state_ = AirState{};
+  solvedAtPa_.reset();
+  return {BoxTexts{}, true, true, false};
+}
+
+BoxesUpdate Calculator::ComputeResults() {
+  if (displayLock_) return {};
+  if (Failed(SolvePair(&params_, &state_, pairCode_))) return {};
+  solvedAtPa_ = units_.PressurePa;
+  return ShowResults();
+}
+
+BoxesUpdate Calculator::ShowResults() {
+  displayLock_ = true;
+  return {ResultTexts(state_, units_, formats_, separator_, params_.KcalToKJ), true, true, true};
+}
+
+BoxesUpdate Calculator::SolveAgain() {
+  state_ = committed_;
+  bool solved = true;
+  if (dewPointEntered_) {
+    double pv = 0.0;
+    solved = !Failed(SatPressure(&params_, &state_.DP, &pv)) &&
+             !Failed(ShFromPvStd(&params_, &pv, &state_.SH));
+  }
+  solved = solved && !Failed(SolvePair(&params_, &state_, pairCode_));
+  if (!solved) {
+    // No state at the new pressure: nothing of the old one stays on show.
+    state_ = AirState{};
+    solvedAtPa_.reset();
+    return {BoxTexts{}, true, true, false};
+  }
+  solvedAtPa_ = units_.PressurePa;
+  return ShowResults();
+}
+
+}  // namespace vaporin

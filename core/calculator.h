@@ -1,0 +1,112 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/edit_boxes.h"
+#include "core/input_workflow.h"
+#include "core/results_display.h"
+#include "engine/psychro_params.h"
+#include "i18n/language_choice.h"
+#include "i18n/translator.h"
+#include "settings/ini_file.h"
+#include "settings/unit_captions.h"
+#include "settings/unit_settings.h"
+
+namespace vaporin {
+
+// A key as the input rules see it.
+struct KeyPress {
+  bool Enter = false;
+  bool Ctrl = false;
+  bool Shift = false;
+};
+
+// What the boxes must show after an operation; a field left empty changes nothing.
+struct BoxesUpdate {
+  std::optional<BoxTexts> Texts;
+  std::optional<bool> DPEnabled;
+  std::optional<bool> SHEnabled;
+  // A result is shown and the display is locked: the window starts the lock's timer.
+  bool ResultShown = false;
+};
+
+// The calculator behind the window: the engine's constants and the air state, the entered
+// pair, the user's choices, the display lock and the decimal separator, and the rules that
+// turn the boxes' texts and the user's keys into results. No widgets, no timers: the window
+// hands it texts and keys and writes back what it answers.
+class Calculator {
+ public:
+  Calculator();
+
+  // The user's choices as the settings file holds them, and the file itself.
+  void SetSettingsPath(std::filesystem::path path) { settingsPath_ = std::move(path); }
+  const std::filesystem::path& SettingsPath() const { return settingsPath_; }
+  void ReadChoices(const IniFile& file);
+  void WriteChoices(IniFile& file, bool stayOnTop) const;
+  // Forgets every choice.
+  void ResetChoices();
+
+  // The choices taken over from the panel; the language code follows from the language index
+  // once ApplyLanguage runs.
+  void TakeOverChoices(const UnitSettings& units);
+  // With a full display, the result shown again in the units in force (solved again when the
+  // pressure changed since).
+  BoxesUpdate RefreshDisplay(const BoxTexts& shown);
+  const UnitSettings& Units() const { return units_; }
+
+  // The user's decimal separator, one character of UTF-8.
+  void SetDecimalSeparator(std::string separator) { separator_ = std::move(separator); }
+  const std::string& DecimalSeparator() const { return separator_; }
+
+  // Settles the language (the saved one, else the system's) and translates `texts` into it.
+  void ApplyLanguage(const SystemLanguage& system, std::vector<std::string>& texts);
+  // The rows' captions and the pressure hint from the base titles in the current language.
+  UnitCaptions Captions(const BaseTitles& titles) const;
+
+  // A box was left: records its inputs, and with two of them solves and shows the state.
+  BoxesUpdate CommitInputs(const BoxTexts& texts);
+  struct KeyOutcome {
+    KeyDecision Decision;
+    BoxesUpdate Update;
+  };
+  KeyOutcome KeyDown(const BoxTexts& texts, KeyPress key);
+  // A double click in a full display keeps that box's text and clears the rest.
+  BoxesUpdate DoubleClick(const BoxTexts& texts, EditBox box);
+  // The lock's timer ran out.
+  void ReleaseDisplayLock() { displayLock_ = false; }
+
+  bool DisplayLock() const { return displayLock_; }
+  int32_t PairCode() const { return pairCode_; }
+  const AirState& State() const { return state_; }
+  const PsychroParams& Params() const { return params_; }
+  const DisplayFormats& Formats() const { return formats_; }
+
+ private:
+  BoxesUpdate ClearAll();
+  BoxesUpdate ComputeResults();
+  BoxesUpdate ShowResults();
+  // Solves the entered pair again at the pressure now in force.
+  BoxesUpdate SolveAgain();
+  void TakeOverPressure();
+
+  PsychroParams params_;
+  AirState state_{};
+  // The state as the inputs were committed, and whether the humidity ratio came from a dew
+  // point: what a new pressure solves again from.
+  AirState committed_{};
+  bool dewPointEntered_ = false;
+  std::optional<int32_t> solvedAtPa_;
+  int32_t pairCode_ = 0;
+  UnitSettings units_;
+  DisplayFormats formats_;
+  bool displayLock_ = false;
+  std::string separator_ = ".";
+  Translator translator_;
+  std::filesystem::path settingsPath_;
+};
+
+}  // namespace vaporin

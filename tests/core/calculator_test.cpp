@@ -1,1 +1,221 @@
+#include "core/calculator.h"
+
 #include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <utility>
+
+#include "engine/sat_pressure.h"
+
+namespace vaporin {
+namespace {
+
+using B = EditBox;
+
+BoxTexts Texts(std::initializer_list<std::pair<EditBox, const char*>> filled) {
+  BoxTexts texts;
+  for (const auto& [box, text] : filled) TextOf(texts, box) = text;
+  return texts;
+}
+
+const BoxTexts Overview = {"25.00", "50.00", "11.52", "0.00988", "13.87", "50.30", "17.89",
+                           "0.8582"};
+
+// A calculator with 25 °C and 50 % committed, its display written back as the window does.
+struct Shown {
+  Calculator Core;
+  BoxTexts Boxes;
+
+  explicit Shown(BoxTexts entered = Texts({{B::DB, "25"}, {B::RH, "50"}})) {
+    const BoxesUpdate update = Core.CommitInputs(entered);
+    Boxes = update.Texts.value_or(entered);
+  }
+};
+
+TEST(Calculator, SolvesTheSecondCommittedValueAndLocksTheDisplay) {
+  Calculator core;
+  const BoxesUpdate first = core.CommitInputs(Texts({{B::DB, "25"}}));
+  EXPECT_FALSE(first.Texts);
+  EXPECT_FALSE(core.DisplayLock());
+  const BoxesUpdate second = core.CommitInputs(Texts({{B::DB, "25"}, {B::RH, "50"}}));
+  ASSERT_TRUE(second.Texts);
+  EXPECT_EQ(*second.Texts, Overview);
+  EXPECT_TRUE(second.ResultShown);
+  EXPECT_EQ(second.DPEnabled, true);
+  EXPECT_EQ(second.SHEnabled, true);
+  EXPECT_EQ(core.PairCode(), 1);
+  EXPECT_TRUE(core.DisplayLock());
+  // Within the lock nothing commits.
+  EXPECT_FALSE(core.CommitInputs(Texts({{B::WB, "3"}, {B::SV, "0.8"}})).Texts);
+}
+
+TEST(Calculator, ReportsTheBoxesACommitDisables) {
+  Calculator core;
+  const BoxesUpdate lone = core.CommitInputs(Texts({{B::SH, "0.01"}}));
+  EXPECT_EQ(lone.DPEnabled, false);
+  EXPECT_FALSE(lone.SHEnabled);
+  const BoxesUpdate dewPoint = core.CommitInputs(Texts({{B::DP, "10"}}));
+  EXPECT_EQ(dewPoint.SHEnabled, false);
+}
+
+TEST(Calculator, ShowsNothingForAPairWithoutAState) {
+  Calculator core;
+  const BoxesUpdate update = core.CommitInputs(Texts({{B::ENH, "38"}, {B::WB, "14"}}));
+  EXPECT_FALSE(update.Texts);
+  EXPECT_FALSE(core.DisplayLock());
+}
+
+struct KeyCase {
+  const char* name;
+  KeyPress key;
+  bool released;  // the lock's tick has passed
+  bool clears;
+  FocusMove move;
+  friend void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class KeysInAFullDisplay : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(KeysInAFullDisplay, ClearOnlyAfterTheLockAndWithoutCtrl) {
+  const KeyCase& c = GetParam();
+  Shown shown;
+  if (c.released) shown.Core.ReleaseDisplayLock();
+  const Calculator::KeyOutcome outcome = shown.Core.KeyDown(shown.Boxes, c.key);
+  EXPECT_EQ(outcome.Update.Texts.has_value(), c.clears);
+  if (c.clears) {
+    EXPECT_EQ(*outcome.Update.Texts, BoxTexts{});
+    EXPECT_EQ(outcome.Update.DPEnabled, true);
+    EXPECT_EQ(shown.Core.State().DB, 0.0);
+  }
+  EXPECT_EQ(outcome.Decision.Move, c.move);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeysInAFullDisplay,
+    ::testing::Values(KeyCase{"Digit", {}, true, true, FocusMove::None},
+                      KeyCase{"DigitWithinTheLock", {}, false, false, FocusMove::None},
+                      KeyCase{"CtrlC", {false, true, false}, true, false, FocusMove::None},
+                      KeyCase{"Enter", {true, false, false}, true, true, FocusMove::NextBox},
+                      KeyCase{"ShiftEnter", {true, false, true}, true, true,
+                              FocusMove::PreviousBox}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Calculator, DoubleClickKeepsOnlyThatBoxOnceTheLockHasPassed) {
+  Shown shown;
+  EXPECT_FALSE(shown.Core.DoubleClick(shown.Boxes, B::DP).Texts);
+  shown.Core.ReleaseDisplayLock();
+  const BoxesUpdate update = shown.Core.DoubleClick(shown.Boxes, B::DP);
+  ASSERT_TRUE(update.Texts);
+  EXPECT_EQ(*update.Texts, Texts({{B::DP, "13.87"}}));
+  EXPECT_FALSE(Calculator().DoubleClick(Texts({{B::DB, "25"}}), B::DB).Texts);
+}
+
+TEST(Calculator, ShowsAFullDisplayAgainInNewUnits) {
+  Shown shown;
+  UnitSettings units = shown.Core.Units();
+  units.TemperatureUnit = UnitOfTemperature::Fahrenheit;
+  shown.Core.TakeOverChoices(units);
+  const BoxesUpdate update = shown.Core.RefreshDisplay(shown.Boxes);
+  ASSERT_TRUE(update.Texts);
+  EXPECT_EQ(TextOf(*update.Texts, B::DB), "77.00");
+  EXPECT_EQ(TextOf(*update.Texts, B::DP), "56.96");
+  EXPECT_FALSE(Calculator().RefreshDisplay(Texts({{B::DB, "25"}})).Texts);
+}
+
+// 25 °C and 50 % at 83.4 kPa, worked by hand with the engine's own formulas.
+TEST(Calculator, SolvesAtTheChosenPressure) {
+  Calculator core;
+  UnitSettings units;
+  units.PressurePa = 83400;
+  core.TakeOverChoices(units);
+  core.CommitInputs(Texts({{B::DB, "25"}, {B::RH, "50"}}));
+
+  PsychroParams p = InitPsychroParams();
+  const double db = 25.0;
+  double pws = 0.0;
+  ASSERT_EQ(SatPressure(&p, &db, &pws), StatusOk);  // mmHg
+  const double pressureMmHg = 760.0 * 83400.0 / 101325.0;
+  const double pv = pws * 50.0 / 100.0;
+  const double epsilon = p.MolarMassWater / p.MolarMassAir;
+  const double sh = epsilon * pv / (pressureMmHg - pv);
+  const double sv = (db + p.KelvinOffset) * 0.2871 * (1.6078 * sh + 1.0) / double{83.4f};
+  EXPECT_DOUBLE_EQ(core.State().SH, sh);
+  EXPECT_DOUBLE_EQ(core.State().SV, sv);
+  // The vapour's density depends on its own pressure only.
+  EXPECT_EQ(TextOf(core.RefreshDisplay(Overview).Texts.value(), B::VH), "11.52");
+  // About 23 % more water per kilogram of dry air than at sea level.
+  EXPECT_NEAR(sh / 0.009882, 1.22, 0.01);
+}
+
+TEST(Calculator, SolvesTheEnteredPairAgainWhenThePressureChanges) {
+  Shown shown;
+  UnitSettings units = shown.Core.Units();
+  units.PressurePa = 83400;
+  shown.Core.TakeOverChoices(units);
+  const BoxesUpdate update = shown.Core.RefreshDisplay(shown.Boxes);
+  ASSERT_TRUE(update.Texts);
+  EXPECT_EQ(TextOf(*update.Texts, B::DB), "25.00");
+  EXPECT_EQ(TextOf(*update.Texts, B::RH), "50.00");
+  EXPECT_EQ(TextOf(*update.Texts, B::SH), "0.01205");
+
+  Calculator atAltitude;
+  atAltitude.TakeOverChoices(units);
+  atAltitude.CommitInputs(Texts({{B::DB, "25"}, {B::RH, "50"}}));
+  EXPECT_EQ(*update.Texts, atAltitude.RefreshDisplay(*update.Texts).Texts);
+}
+
+TEST(Calculator, KeepsAnEnteredDewPointWhenThePressureChanges) {
+  Shown shown(Texts({{B::DB, "25"}, {B::DP, "10"}}));
+  UnitSettings units = shown.Core.Units();
+  units.PressurePa = 83400;
+  shown.Core.TakeOverChoices(units);
+  const BoxesUpdate update = shown.Core.RefreshDisplay(shown.Boxes);
+  ASSERT_TRUE(update.Texts);
+  EXPECT_EQ(TextOf(*update.Texts, B::DP), "10.00");
+  EXPECT_EQ(TextOf(*update.Texts, B::SH), "0.00930");
+}
+
+TEST(Calculator, ClearsAStateThatHasNoSolutionAtTheNewPressure) {
+  // A dew point of 80 °C needs more than 40 kPa of vapour pressure alone.
+  Shown shown(Texts({{B::DB, "85"}, {B::DP, "80"}}));
+  ASSERT_TRUE(shown.Core.DisplayLock());
+  shown.Core.ReleaseDisplayLock();
+  UnitSettings units = shown.Core.Units();
+  units.PressurePa = 40000;
+  shown.Core.TakeOverChoices(units);
+  const BoxesUpdate update = shown.Core.RefreshDisplay(shown.Boxes);
+  ASSERT_TRUE(update.Texts);
+  EXPECT_EQ(*update.Texts, BoxTexts{});
+  EXPECT_FALSE(update.ResultShown);
+}
+
+TEST(Calculator, RefusesAPressureOutsideTheRangeAndKeepsTheOneInForce) {
+  Calculator core;
+  UnitSettings units;
+  units.PressurePa = 83400;
+  core.TakeOverChoices(units);
+  units.PressurePa = 30000;
+  core.TakeOverChoices(units);
+  EXPECT_EQ(core.Units().PressurePa, 83400);
+  EXPECT_EQ(core.Params().PAtmKPa, double{83.4f});
+}
+
+TEST(Calculator, CaptionsThePressureInForce) {
+  Calculator core;
+  core.SetDecimalSeparator(",");
+  UnitSettings units;
+  units.PressurePa = 83400;
+  core.TakeOverChoices(units);
+  EXPECT_EQ(core.Captions(EnglishBaseTitles()).Pressure, "Input 2 params(83,400kPa)");
+}
+
+TEST(Calculator, ReadsAndForgetsThePressureWithTheOtherChoices) {
+  Calculator core;
+  core.ReadChoices(IniFile::FromText("[setting]\npatm=83400\n"));
+  EXPECT_EQ(core.Params().PAtmKPa, double{83.4f});
+  core.ResetChoices();
+  EXPECT_EQ(core.Params().PAtmKPa, InitPsychroParams().PAtmKPa);
+}
+
+}  // namespace
+}  // namespace vaporin

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <cstring>
 
 namespace vaporin {
 namespace {
@@ -43,6 +44,32 @@ TEST(AirState, KeepsTheStorageOrderOfItsEightFields) {
   EXPECT_EQ(offsetof(AirState, WB), 4 * sizeof(double));
   EXPECT_EQ(offsetof(AirState, DP), 6 * sizeof(double));
   EXPECT_EQ(offsetof(AirState, VH), 7 * sizeof(double));
+}
+
+}  // namespace
+}  // namespace vaporin
+
+namespace vaporin {
+namespace {
+
+TEST(SetAtmosphericPressure, LeavesTheStandardAtmosphereBitForBit) {
+  const PsychroParams initial = InitPsychroParams();
+  PsychroParams p = InitPsychroParams();
+  SetAtmosphericPressure(&p, 83400.0);
+  SetAtmosphericPressure(&p, 101325.0);
+  EXPECT_EQ(p.PAtmKPa, initial.PAtmKPa);
+  EXPECT_EQ(p.PAtmMmHg, initial.PAtmMmHg);
+}
+
+TEST(SetAtmosphericPressure, SetsBothPressureFieldsAndNothingElse) {
+  PsychroParams p = InitPsychroParams();
+  SetAtmosphericPressure(&p, 83400.0);
+  EXPECT_EQ(p.PAtmKPa, static_cast<double>(83.4f));
+  EXPECT_DOUBLE_EQ(p.PAtmMmHg, 760.0 * 83.4 / 101.325);
+  PsychroParams expected = InitPsychroParams();
+  expected.PAtmKPa = p.PAtmKPa;
+  expected.PAtmMmHg = p.PAtmMmHg;
+  EXPECT_EQ(std::memcmp(&p, &expected, sizeof p), 0);
 }
 
 }  // namespace

@@ -152,3 +152,44 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace vaporin
+
+namespace vaporin {
+namespace {
+
+// Users' files hold these numbers: a language keeps its number for ever, whatever the order
+// of the list.
+TEST(Languages, KeepTheNumbersStoredInSettingsFiles) {
+  const std::pair<std::string_view, int32_t> stored[] = {
+      {"de", 0}, {"en", 1}, {"es", 2}, {"fr", 3}, {"it", 4},
+      {"ja", 5}, {"ru", 6}, {"zh_cn", 7}, {"zh_tw", 8}};
+  for (const auto& [code, index] : stored) {
+    const LanguageEntry* language = FindLanguage(code);
+    ASSERT_NE(language, nullptr) << code;
+    EXPECT_EQ(language->StoredIndex, index) << code;
+    EXPECT_EQ(FindLanguage(index), language) << code;
+  }
+}
+
+TEST(Languages, HaveTheirOwnCodeNameColumnAndNumber) {
+  for (size_t a = 0; a < Languages.size(); ++a) {
+    for (size_t b = a + 1; b < Languages.size(); ++b) {
+      EXPECT_NE(Languages[a].Code, Languages[b].Code);
+      EXPECT_NE(Languages[a].Name, Languages[b].Name);
+      EXPECT_NE(Languages[a].Column, Languages[b].Column);
+      EXPECT_NE(Languages[a].StoredIndex, Languages[b].StoredIndex);
+    }
+  }
+  EXPECT_EQ(Languages.size(), TranslationColumnCount);
+  EXPECT_EQ(FindLanguage("en")->Column, ColumnEn);
+}
+
+TEST(TranslationData, HasEveryTextInEveryLanguage) {
+  for (const TranslationRow& row : TranslationRows) {
+    for (const std::string_view text : row) EXPECT_FALSE(text.empty()) << row[ColumnEn];
+  }
+  EXPECT_EQ(SourceText(TextId::Altitude), " Altitude");
+  EXPECT_EQ(SourceText(TextId::Atmospheric), " Atomospheric");
+}
+
+}  // namespace
+}  // namespace vaporin

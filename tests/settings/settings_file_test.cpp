@@ -1,1 +1,49 @@
+#include "settings/settings_file.h"
+
 #include <gtest/gtest.h>
+
+namespace vaporin {
+namespace {
+
+struct PressureReadCase {
+  const char* name;
+  const char* file;
+  int32_t pascals;
+  friend void PrintTo(const PressureReadCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class PressureKey : public ::testing::TestWithParam<PressureReadCase> {};
+
+TEST_P(PressureKey, ReadsTheAcceptedPressureElseTheStandardAtmosphere) {
+  UnitSettings units;
+  ReadUnitChoices(IniFile::FromText(GetParam().file), units);
+  EXPECT_EQ(units.PressurePa, GetParam().pascals);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, PressureKey,
+    ::testing::Values(PressureReadCase{"OlderFileWithoutTheKey", "[setting]\nte=1\nlang=0\n", 101325},
+                      PressureReadCase{"Saved", "[setting]\npatm=83400\n", 83400},
+                      PressureReadCase{"Hexadecimal", "[Setting]\nPATM=0x145C8\n", 83400},
+                      PressureReadCase{"LowestAccepted", "[setting]\npatm=40000\n", 40000},
+                      PressureReadCase{"BelowTheRange", "[setting]\npatm=39999\n", 101325},
+                      PressureReadCase{"AboveTheRange", "[setting]\npatm=120001\n", 101325},
+                      PressureReadCase{"Negative", "[setting]\npatm=-83400\n", 101325},
+                      PressureReadCase{"NoNumber", "[setting]\npatm=83.4\n", 101325}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(PressureKey, IsWrittenAfterTheOlderKeysAndReadBack) {
+  IniFile file = IniFile::FromText("[setting]\nte=2\nmine=7\n");
+  UnitSettings written;
+  written.PressurePa = 83400;
+  WriteUnitChoices(file, written, false);
+  EXPECT_EQ(file.ToText(),
+            "\xEF\xBB\xBF[setting]\r\nte=0\r\nmine=7\r\nah=0\r\nsh=0\r\npr=0\r\nen=0\r\nsv=0\r\n"
+            "lang=100\r\nstayontop=0\r\npatm=83400\r\n\r\n");
+  UnitSettings read;
+  ReadUnitChoices(IniFile::FromText(file.ToText()), read);
+  EXPECT_EQ(read.PressurePa, 83400);
+}
+
+}  // namespace
+}  // namespace vaporin

@@ -1,5 +1,7 @@
 #include "units/unit_conversions.h"
 
+#include "units/pressure.h"
+
 #include <gtest/gtest.h>
 
 namespace vaporin {
@@ -71,6 +73,30 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TemperatureFromDisplay, MultipliesByFiveNinthsNeverDividesByOnePointEight) {
   // (100 - 32) x 0.5555555555555556 and (100 - 32) / 1.8 differ in the last bit.
   EXPECT_EQ(TemperatureFromDisplay(100, UnitOfTemperature::Fahrenheit), 68 * 0.5555555555555556);
+}
+
+}  // namespace
+}  // namespace vaporin
+
+namespace vaporin {
+namespace {
+
+// The settings file and the unit lists use a unit's position in its table as its number.
+template <typename Entry, size_t N>
+void ExpectNumberedInOrderWithOwnNames(const std::array<Entry, N>& table) {
+  for (size_t i = 0; i < N; ++i) {
+    EXPECT_EQ(static_cast<size_t>(table[i].Id), i) << table[i].Name;
+    for (size_t j = 0; j < i; ++j) EXPECT_NE(table[j].Name, table[i].Name);
+  }
+}
+
+TEST(UnitTables, NumberTheirUnitsInOrder) {
+  ExpectNumberedInOrderWithOwnNames(TemperatureUnits);
+  ExpectNumberedInOrderWithOwnNames(AbsHumidityUnits);
+  ExpectNumberedInOrderWithOwnNames(SpecHumidityUnits);
+  ExpectNumberedInOrderWithOwnNames(PressureUnits);
+  ExpectNumberedInOrderWithOwnNames(EnthalpyUnits);
+  ExpectNumberedInOrderWithOwnNames(SpecVolumeUnits);
 }
 
 }  // namespace

@@ -90,7 +90,8 @@ std::optional<EditBox> TForm1::EditBoxOf(const QObject* widget) const {
 
 BoxTexts TForm1::ReadBoxTexts() const {
   BoxTexts texts;
-  for (const BoxInfo& info : BoxTable) TextOf(texts, info.Box) = Box(info.Box)->text().toStdString();
+  for (const BoxInfo& info : BoxTable)
+    TextOf(texts, info.Box) = Box(info.Box)->text().toStdString();
   return texts;
 }
 

@@ -7,8 +7,7 @@
 
 namespace vaporin {
 
-Calculator::Calculator()
-    : params_(InitPsychroParams()), formats_(StandardDisplayFormats()) {
+Calculator::Calculator() : params_(InitPsychroParams()), formats_(StandardDisplayFormats()) {
   translator_.BuildTranslationTable();
 }
 

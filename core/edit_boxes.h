@@ -58,8 +58,6 @@ BaseTitles EnglishBaseTitles();
 using BoxTexts = std::array<std::string, EditBoxCount>;
 
 inline std::string& TextOf(BoxTexts& texts, EditBox box) { return texts[IndexOf(box)]; }
-inline const std::string& TextOf(const BoxTexts& texts, EditBox box) {
-  return texts[IndexOf(box)];
-}
+inline const std::string& TextOf(const BoxTexts& texts, EditBox box) { return texts[IndexOf(box)]; }
 
 }  // namespace vaporin

@@ -5,8 +5,7 @@
 
 namespace vaporin {
 
-PressureEntry::PressureEntry(int32_t pascals, UnitOfPressure unit, bool feet,
-                             std::string separator)
+PressureEntry::PressureEntry(int32_t pascals, UnitOfPressure unit, bool feet, std::string separator)
     : pascals_(pascals), unit_(unit), feet_(feet), separator_(std::move(separator)) {}
 
 std::optional<std::string> PressureEntry::PressureTyped(std::string_view text) {

@@ -23,14 +23,14 @@ UnitCaptions ComposeUnitCaptions(const BaseTitles& titles, const UnitSettings& u
   captions.DryBulb = WithUnit(titles[TitleDryBulb], temperature);
   captions.DewPoint = WithUnit(titles[TitleDewPoint], temperature);
   captions.WetBulb = WithUnit(titles[TitleWetBulb], temperature);
-  captions.AbsoluteHumidity = WithUnit(
-      titles[TitleAbsoluteHumidity], UnitNameOf(AbsHumidityUnits, units.AbsoluteHumidityUnit));
-  captions.SpecificHumidity = WithUnit(
-      titles[TitleSpecificHumidity], UnitNameOf(SpecHumidityUnits, units.SpecificHumidityUnit));
+  captions.AbsoluteHumidity = WithUnit(titles[TitleAbsoluteHumidity],
+                                       UnitNameOf(AbsHumidityUnits, units.AbsoluteHumidityUnit));
+  captions.SpecificHumidity = WithUnit(titles[TitleSpecificHumidity],
+                                       UnitNameOf(SpecHumidityUnits, units.SpecificHumidityUnit));
   captions.Enthalpy =
       WithUnit(titles[TitleEnthalpy], UnitNameOf(EnthalpyUnits, units.EnthalpyUnit));
-  captions.SpecificVolume = WithUnit(titles[TitleSpecificVolume],
-                                     UnitNameOf(SpecVolumeUnits, units.SpecificVolumeUnit));
+  captions.SpecificVolume =
+      WithUnit(titles[TitleSpecificVolume], UnitNameOf(SpecVolumeUnits, units.SpecificVolumeUnit));
   return captions;
 }
 

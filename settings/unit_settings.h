@@ -19,7 +19,7 @@ struct UnitSettings {
   UnitOfPressure PressureUnit = UnitOfPressure::KPa;
   UnitOfEnthalpy EnthalpyUnit = UnitOfEnthalpy::KJPerKg;
   UnitOfSpecVolume SpecificVolumeUnit = UnitOfSpecVolume::CubicMetresPerKg;
-  int32_t PressurePa = StandardPressurePa;  // the atmospheric pressure calculated at
+  int32_t PressurePa = StandardPressurePa;   // the atmospheric pressure calculated at
   int32_t LanguageIndex = NoLanguageChosen;  // as stored in the settings file
   std::string LanguageCode;                  // derived from LanguageIndex, never stored
 };

@@ -39,12 +39,15 @@ double TemperatureFromDisplay(double shown, UnitOfTemperature unit) {
 }
 
 double AbsHumidityToDisplay(double gramsPerCubicMetre, UnitOfAbsHumidity unit) {
-  return unit == UnitOfAbsHumidity::GrainsPerCubicFoot ? gramsPerCubicMetre / GramsPerCubicMetreInGrainPerCubicFoot
-                                    : gramsPerCubicMetre;
+  return unit == UnitOfAbsHumidity::GrainsPerCubicFoot
+             ? gramsPerCubicMetre / GramsPerCubicMetreInGrainPerCubicFoot
+             : gramsPerCubicMetre;
 }
 
 double AbsHumidityFromDisplay(double shown, UnitOfAbsHumidity unit) {
-  return unit == UnitOfAbsHumidity::GrainsPerCubicFoot ? shown * GramsPerCubicMetreInGrainPerCubicFoot : shown;
+  return unit == UnitOfAbsHumidity::GrainsPerCubicFoot
+             ? shown * GramsPerCubicMetreInGrainPerCubicFoot
+             : shown;
 }
 
 double SpecHumidityToDisplay(double kgPerKg, UnitOfSpecHumidity unit) {
@@ -92,12 +95,14 @@ double EnthalpyFromDisplay(double shown, UnitOfEnthalpy unit) {
 }
 
 double SpecVolumeToDisplay(double cubicMetresPerKg, UnitOfSpecVolume unit) {
-  return unit == UnitOfSpecVolume::CubicFeetPerLb ? cubicMetresPerKg * CubicFeetPerPoundInCubicMetrePerKg
-                                : cubicMetresPerKg;
+  return unit == UnitOfSpecVolume::CubicFeetPerLb
+             ? cubicMetresPerKg * CubicFeetPerPoundInCubicMetrePerKg
+             : cubicMetresPerKg;
 }
 
 double SpecVolumeFromDisplay(double shown, UnitOfSpecVolume unit) {
-  return unit == UnitOfSpecVolume::CubicFeetPerLb ? shown / CubicFeetPerPoundInCubicMetrePerKg : shown;
+  return unit == UnitOfSpecVolume::CubicFeetPerLb ? shown / CubicFeetPerPoundInCubicMetrePerKg
+                                                  : shown;
 }
 
 }  // namespace vaporin

@@ -43,14 +43,16 @@ class SettingsPanelTest : public QObject {
 
   void ShowTheOverviewState() {
     driver_->ShowTheOverviewState();
-    driver_->WaitForTheLockToEnd();
+    driver_->LetTheTimerTick();
   }
 
   QStringList PanelTexts() {
-    return {Form().Panel_Con->LBunit1->Text(),  Form().Panel_Con->LBunit2->Text(),   Form().Panel_Con->LBunit3->Text(),
-            Form().Panel_Con->LBunit4->Text(),  Form().Panel_Con->LBunit5->Text(),   Form().Panel_Con->LBunit6->Text(),
-            Form().Panel_Con->LBlang1->Text(),  Form().Panel_Con->LBstaytop->Text(), Form().Panel_Con->L_Unit->text(),
-            Form().Panel_Con->Set_Save->text(), Form().Panel_Con->Set_Btn->text(),   Form().Panel_Con->BtnCancel->text()};
+    return {Form().Panel_Con->LBunit1->Text(), Form().Panel_Con->LBunit2->Text(),
+            Form().Panel_Con->LBunit3->Text(), Form().Panel_Con->LBunit4->Text(),
+            Form().Panel_Con->LBunit5->Text(), Form().Panel_Con->LBunit6->Text(),
+            Form().Panel_Con->LBlang1->Text(), Form().Panel_Con->LBstaytop->Text(),
+            Form().Panel_Con->L_Unit->text(),  Form().Panel_Con->Set_Save->text(),
+            Form().Panel_Con->Set_Btn->text(), Form().Panel_Con->BtnCancel->text()};
   }
 
   void ChooseLanguage(int index) {
@@ -60,6 +62,8 @@ class SettingsPanelTest : public QObject {
   }
 
  private slots:
+  void initTestCase() { InstallWarningFilter(); }
+
   void init() {
     driver_ = std::make_unique<WindowDriver>();
     driver_->Platform->Separator = QStringLiteral(".");
@@ -70,6 +74,7 @@ class SettingsPanelTest : public QObject {
   void cleanup() {
     driver_.reset();
     QCOMPARE(ErrorsShown, QStringList());
+    QCOMPARE(TakeUnexpectedWarnings(), QStringList());
   }
 
   void opensOverDimmedRowsAndCancelChangesNothing() {
@@ -129,6 +134,62 @@ class SettingsPanelTest : public QObject {
     Click(Form().Panel_Con->Set_Btn);
     QCOMPARE(Form().TopL->text(), QStringLiteral("Input 2 params(760mmHg)"));
     QCOMPARE(Form().DB->text() + Form().SV->text(), shown);
+  }
+
+  static void Retype(QLineEdit* box, const QString& text) {
+    box->setFocus(Qt::MouseFocusReason);
+    box->selectAll();
+    QTest::keyClicks(box, text);
+  }
+
+  void anAltitudeSetsThePressureThatApplySolvesAt() {
+    ShowTheOverviewState();
+    Click(Form().Set_Button1);
+    QCOMPARE(Form().Panel_Con->EPatm->text(), QStringLiteral("101.325"));
+    QCOMPARE(Form().Panel_Con->EAlt->text(), QStringLiteral("0"));
+    QCOMPARE(Form().Panel_Con->LAltUnit->text(), QStringLiteral("m"));
+    Retype(Form().Panel_Con->EAlt, QStringLiteral("1600"));
+    QCOMPARE(Form().Panel_Con->EPatm->text(), QStringLiteral("83.524"));
+    Click(Form().Panel_Con->Set_Btn);
+    QCOMPARE(Form().TopL->text(), QStringLiteral("Input 2 params(83.524kPa)"));
+    QCOMPARE(Form().DB->text(), QStringLiteral("25.00"));
+    QCOMPARE(Form().RH->text(), QStringLiteral("50.00"));
+    QCOMPARE(Form().SH->text(), QStringLiteral("0.01203"));
+  }
+
+  void aPressureOutsideTheRangeIsRefused() {
+    Click(Form().Set_Button1);
+    Retype(Form().Panel_Con->EPatm, QStringLiteral("90"));
+    QCOMPARE(Form().Panel_Con->EAlt->text(), QStringLiteral("988"));
+    Retype(Form().Panel_Con->EPatm, QStringLiteral("30"));
+    QCOMPARE(Form().Panel_Con->EAlt->text(), QStringLiteral("988"));  // the last accepted
+    Click(Form().Panel_Con->Set_Btn);
+    QCOMPARE(Form().Core().Units().PressurePa, 90000);
+    QCOMPARE(Form().TopL->text(), QStringLiteral("Input 2 params(90.000kPa)"));
+  }
+
+  void thePressureRowFollowsTheUnitsChosen() {
+    Click(Form().Set_Button1);
+    Form().Panel_Con->CB4->setCurrentIndex(1);  // mmHg
+    QCOMPARE(Form().Panel_Con->EPatm->text(), QStringLiteral("760"));
+    Form().Panel_Con->CB1->setCurrentIndex(1);  // °F: the altitude in feet
+    QCOMPARE(Form().Panel_Con->LAltUnit->text(), QStringLiteral("ft"));
+    Retype(Form().Panel_Con->EAlt, QStringLiteral("5249"));
+    QCOMPARE(Form().Panel_Con->EPatm->text(), QStringLiteral("626"));
+    Click(Form().Panel_Con->BtnCancel);
+    QCOMPARE(Form().Core().Units().PressurePa, 101325);  // Cancel keeps the pressure in force
+  }
+
+  void saveKeepsThePressureForTheNextStart() {
+    Click(Form().Set_Button1);
+    Retype(Form().Panel_Con->EPatm, QStringLiteral("83.4"));
+    Click(Form().Panel_Con->Set_Save);
+    QVERIFY(ReadSettings().contains("\r\npatm=83400\r\n"));
+    driver_->Form.reset();
+    driver_->Open();
+    QCOMPARE(Form().TopL->text(), QStringLiteral("Input 2 params(83.400kPa)"));
+    driver_->ShowTheOverviewState();
+    QCOMPARE(Form().SH->text(), QStringLiteral("0.01205"));
   }
 
   void saveWritesTheChoicesInOrderThenExitAddsTheGeometry() {

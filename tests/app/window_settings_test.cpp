@@ -35,12 +35,17 @@ class WindowSettingsTest : public QObject {
   }
 
  private slots:
+  void initTestCase() { InstallWarningFilter(); }
+
   void init() {
     platform_ = std::make_unique<FakePlatform>();
     ErrorsShown.clear();
   }
 
-  void cleanup() { platform_.reset(); }
+  void cleanup() {
+    platform_.reset();
+    QCOMPARE(TakeUnexpectedWarnings(), QStringList());
+  }
 
   void startsFromTheFile_data() {
     QTest::addColumn<QByteArray>("file");  // empty: no file
@@ -74,6 +79,8 @@ class WindowSettingsTest : public QObject {
                                << QPoint(0, 0) << QSize(1, 1) << false << 0 << 1;
     QTest::newRow("binary garbage") << QByteArray("\x00\xff[setting\x01]\n=\n\xfe\xfe", 13) << false
                                     << QPoint(0, 0) << startUp << false << 0 << 1;
+
+    QCOMPARE(TakeUnexpectedWarnings(), QStringList());
   }
 
   void startsFromTheFile() {

@@ -18,8 +18,8 @@ BoxTexts Texts(std::initializer_list<std::pair<EditBox, const char*>> filled) {
   return texts;
 }
 
-const BoxTexts Overview = {"25.00", "50.00", "11.52", "0.00988", "13.87", "50.30", "17.89",
-                           "0.8582"};
+const BoxTexts Overview = {"25.00", "50.00", "11.52", "0.00988",
+                           "13.87", "50.30", "17.89", "0.8582"};
 
 // A calculator with 25 °C and 50 % committed, its display written back as the window does.
 struct Shown {
@@ -96,8 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"DigitWithinTheLock", {}, false, false, FocusMove::None},
                       KeyCase{"CtrlC", {false, true, false}, true, false, FocusMove::None},
                       KeyCase{"Enter", {true, false, false}, true, true, FocusMove::NextBox},
-                      KeyCase{"ShiftEnter", {true, false, true}, true, true,
-                              FocusMove::PreviousBox}),
+                      KeyCase{
+                          "ShiftEnter", {true, false, true}, true, true, FocusMove::PreviousBox}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Calculator, DoubleClickKeepsOnlyThatBoxOnceTheLockHasPassed) {

@@ -130,11 +130,11 @@ TEST(CommitInputs, StoresEveryNumberInEngineUnitsEvenWhenNotAnInput) {
   PsychroParams params = InitPsychroParams();
   AirState state{};
   UnitSettings units;
-  units.TemperatureUnit = UnitOfTemperature{1};       // °F
+  units.TemperatureUnit = UnitOfTemperature{1};        // °F
   units.SpecificHumidityUnit = UnitOfSpecHumidity{2};  // gr/lb(DA)
-  units.EnthalpyUnit = UnitOfEnthalpy{1};          // Btu/lb
-  units.SpecificVolumeUnit = UnitOfSpecVolume{1};    // ft3/lb
-  units.AbsoluteHumidityUnit = UnitOfAbsHumidity{1};  // gr/ft3
+  units.EnthalpyUnit = UnitOfEnthalpy{1};              // Btu/lb
+  units.SpecificVolumeUnit = UnitOfSpecVolume{1};      // ft3/lb
+  units.AbsoluteHumidityUnit = UnitOfAbsHumidity{1};   // gr/ft3
   const BoxTexts texts = Texts({{B::DB, "77"},
                                 {B::RH, "120"},
                                 {B::SH, "70"},

@@ -159,9 +159,9 @@ namespace {
 // Users' files hold these numbers: a language keeps its number for ever, whatever the order
 // of the list.
 TEST(Languages, KeepTheNumbersStoredInSettingsFiles) {
-  const std::pair<std::string_view, int32_t> stored[] = {
-      {"de", 0}, {"en", 1}, {"es", 2}, {"fr", 3}, {"it", 4},
-      {"ja", 5}, {"ru", 6}, {"zh_cn", 7}, {"zh_tw", 8}};
+  const std::pair<std::string_view, int32_t> stored[] = {{"de", 0}, {"en", 1},    {"es", 2},
+                                                         {"fr", 3}, {"it", 4},    {"ja", 5},
+                                                         {"ru", 6}, {"zh_cn", 7}, {"zh_tw", 8}};
   for (const auto& [code, index] : stored) {
     const LanguageEntry* language = FindLanguage(code);
     ASSERT_NE(language, nullptr) << code;

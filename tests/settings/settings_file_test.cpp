@@ -22,7 +22,8 @@ TEST_P(PressureKey, ReadsTheAcceptedPressureElseTheStandardAtmosphere) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, PressureKey,
-    ::testing::Values(PressureReadCase{"OlderFileWithoutTheKey", "[setting]\nte=1\nlang=0\n", 101325},
+    ::testing::Values(PressureReadCase{"OlderFileWithoutTheKey", "[setting]\nte=1\nlang=0\n",
+                                       101325},
                       PressureReadCase{"Saved", "[setting]\npatm=83400\n", 83400},
                       PressureReadCase{"Hexadecimal", "[Setting]\nPATM=0x145C8\n", 83400},
                       PressureReadCase{"LowestAccepted", "[setting]\npatm=40000\n", 40000},

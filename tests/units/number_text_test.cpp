@@ -24,18 +24,19 @@ TEST_P(FormatTable, FormatsWithAPoint) {
 
 INSTANTIATE_TEST_SUITE_P(
     Patterns, FormatTable,
-    ::testing::Values(FormatCase{"TwoDecimals", NumberPattern::TwoDecimals, 25, "25.00"},
-                      FormatCase{"RoundsToNearest", NumberPattern::TwoDecimals, 13.779961649999986, "13.78"},
-                      FormatCase{"Negative", NumberPattern::TwoDecimals, -3.456, "-3.46"},
-                      FormatCase{"NegativeZeroLosesItsSign", NumberPattern::TwoDecimals, -0.001, "0.00"},
-                      FormatCase{"NoGrouping", NumberPattern::TwoDecimals, 1234567.891, "1234567.89"},
-                      FormatCase{"FourDecimals", NumberPattern::FourDecimals, 0.8403281506958505, "0.8403"},
-                      FormatCase{"FiveDecimals", NumberPattern::FiveDecimals, 0.0123, "0.01230"},
-                      FormatCase{"ScientificLarge", NumberPattern::Scientific, 12345.6, "1.2e+04"},
-                      FormatCase{"ScientificSmall", NumberPattern::Scientific, 0.000005, "5.0e-06"},
-                      FormatCase{"ScientificZero", NumberPattern::Scientific, 0, "0.0e+00"},
-                      FormatCase{"ScientificRounds", NumberPattern::Scientific, 1.76e98, "1.8e+98"},
-                      FormatCase{"ScientificHugeExponent", NumberPattern::Scientific, 2e300, "2.0e+300"}),
+    ::testing::Values(
+        FormatCase{"TwoDecimals", NumberPattern::TwoDecimals, 25, "25.00"},
+        FormatCase{"RoundsToNearest", NumberPattern::TwoDecimals, 13.779961649999986, "13.78"},
+        FormatCase{"Negative", NumberPattern::TwoDecimals, -3.456, "-3.46"},
+        FormatCase{"NegativeZeroLosesItsSign", NumberPattern::TwoDecimals, -0.001, "0.00"},
+        FormatCase{"NoGrouping", NumberPattern::TwoDecimals, 1234567.891, "1234567.89"},
+        FormatCase{"FourDecimals", NumberPattern::FourDecimals, 0.8403281506958505, "0.8403"},
+        FormatCase{"FiveDecimals", NumberPattern::FiveDecimals, 0.0123, "0.01230"},
+        FormatCase{"ScientificLarge", NumberPattern::Scientific, 12345.6, "1.2e+04"},
+        FormatCase{"ScientificSmall", NumberPattern::Scientific, 0.000005, "5.0e-06"},
+        FormatCase{"ScientificZero", NumberPattern::Scientific, 0, "0.0e+00"},
+        FormatCase{"ScientificRounds", NumberPattern::Scientific, 1.76e98, "1.8e+98"},
+        FormatCase{"ScientificHugeExponent", NumberPattern::Scientific, 2e300, "2.0e+300"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(LocalizeNumberText, PutsTheUsersSeparatorIntoEveryForm) {
@@ -122,7 +123,8 @@ TEST(ParseNumberText, KeepsTheSignOfAMinusLonePoint) {
 
 TEST(ParseNumberText, ReadsWhatFormatAndLocalizeWrote) {
   for (const double value : {25.0, -40.0, 0.5, 0.00726, 38.535, 12345.6, 5e-6}) {
-    for (const NumberPattern pattern : {NumberPattern::TwoDecimals, NumberPattern::FiveDecimals, NumberPattern::Scientific}) {
+    for (const NumberPattern pattern :
+         {NumberPattern::TwoDecimals, NumberPattern::FiveDecimals, NumberPattern::Scientific}) {
       const std::string shown = LocalizeNumberText(FormatNumber(pattern, value), ",");
       const std::optional<double> back = ParseNumberText(shown, ",");
       ASSERT_TRUE(back.has_value()) << shown;

@@ -16,8 +16,8 @@ class StandardAtmosphere : public ::testing::TestWithParam<AltitudeCase> {};
 
 TEST_P(StandardAtmosphere, ConvertsAltitudeAndPressureBothWays) {
   EXPECT_NEAR(PressureFromAltitudeKPa(GetParam().metres), GetParam().kPa, 0.0005);
-  EXPECT_NEAR(AltitudeFromPressureM(PressureFromAltitudeKPa(GetParam().metres)),
-              GetParam().metres, 1e-6);
+  EXPECT_NEAR(AltitudeFromPressureM(PressureFromAltitudeKPa(GetParam().metres)), GetParam().metres,
+              1e-6);
 }
 
 // The formula's pressures, worked out by hand to the pascal.

@@ -1,8 +1,8 @@
 #include "units/unit_conversions.h"
 
-#include "units/pressure.h"
-
 #include <gtest/gtest.h>
+
+#include "units/pressure.h"
 
 namespace vaporin {
 namespace {
@@ -38,36 +38,47 @@ constexpr double KJPerKcal = 4.1868;
 INSTANTIATE_TEST_SUITE_P(
     EveryUnit, ConversionTable,
     ::testing::Values(
-        ConversionCase{"Celsius", ByIndex<UnitOfTemperature, TemperatureToDisplay>, ByIndex<UnitOfTemperature, TemperatureFromDisplay>, 0, 25, 25},
-        ConversionCase{"FahrenheitMinus40", ByIndex<UnitOfTemperature, TemperatureToDisplay>, ByIndex<UnitOfTemperature, TemperatureFromDisplay>, 1, -40,
-                       -40},
-        ConversionCase{"Fahrenheit77", ByIndex<UnitOfTemperature, TemperatureToDisplay>, ByIndex<UnitOfTemperature, TemperatureFromDisplay>, 1, 25, 77},
-        ConversionCase{"KelvinZero", ByIndex<UnitOfTemperature, TemperatureToDisplay>, ByIndex<UnitOfTemperature, TemperatureFromDisplay>, 2, -273.15, 0},
-        ConversionCase{"TemperatureUnknownIndex", ByIndex<UnitOfTemperature, TemperatureToDisplay>, ByIndex<UnitOfTemperature, TemperatureFromDisplay>, 5,
-                       25, 25},
-        ConversionCase{"GramsPerCubicMetre", ByIndex<UnitOfAbsHumidity, AbsHumidityToDisplay>, ByIndex<UnitOfAbsHumidity, AbsHumidityFromDisplay>, 0, 8.5,
-                       8.5},
-        ConversionCase{"GrainsPerCubicFoot", ByIndex<UnitOfAbsHumidity, AbsHumidityToDisplay>, ByIndex<UnitOfAbsHumidity, AbsHumidityFromDisplay>, 1,
-                       2.2883519, 1},
-        ConversionCase{"AbsHumidityUnknownIndex", ByIndex<UnitOfAbsHumidity, AbsHumidityToDisplay>, ByIndex<UnitOfAbsHumidity, AbsHumidityFromDisplay>, -1,
-                       8.5, 8.5},
-        ConversionCase{"KgPerKg", ByIndex<UnitOfSpecHumidity, SpecHumidityToDisplay>, ByIndex<UnitOfSpecHumidity, SpecHumidityFromDisplay>, 0, 0.01, 0.01},
-        ConversionCase{"GramsPerKg", ByIndex<UnitOfSpecHumidity, SpecHumidityToDisplay>, ByIndex<UnitOfSpecHumidity, SpecHumidityFromDisplay>, 1, 0.01, 10},
-        ConversionCase{"GrainsPerLb", ByIndex<UnitOfSpecHumidity, SpecHumidityToDisplay>, ByIndex<UnitOfSpecHumidity, SpecHumidityFromDisplay>, 2, 0.01, 70},
-        ConversionCase{"LbPerLb", ByIndex<UnitOfSpecHumidity, SpecHumidityToDisplay>, ByIndex<UnitOfSpecHumidity, SpecHumidityFromDisplay>, 3, 0.01, 0.01},
-        ConversionCase{"SpecHumidityUnknownIndex", ByIndex<UnitOfSpecHumidity, SpecHumidityToDisplay>, ByIndex<UnitOfSpecHumidity, SpecHumidityFromDisplay>,
-                       4, 0.01, 0.01},
-        ConversionCase{"KJPerKg", ByIndex<UnitOfEnthalpy, EnthalpyToDisplay>, ByIndex<UnitOfEnthalpy, EnthalpyFromDisplay>, 0, 38.5, 38.5},
-        ConversionCase{"BtuPerLb", ByIndex<UnitOfEnthalpy, EnthalpyToDisplay>, ByIndex<UnitOfEnthalpy, EnthalpyFromDisplay>, 1, 1.0, 0.42992256},
-        ConversionCase{"KcalPerKg", ByIndex<UnitOfEnthalpy, EnthalpyToDisplay>, ByIndex<UnitOfEnthalpy, EnthalpyFromDisplay>, 2, KJPerKcal, 1.0},
-        ConversionCase{"EnthalpyUnknownIndex", ByIndex<UnitOfEnthalpy, EnthalpyToDisplay>, ByIndex<UnitOfEnthalpy, EnthalpyFromDisplay>, 3, 38.5,
-                       38.5},
-        ConversionCase{"CubicMetresPerKg", ByIndex<UnitOfSpecVolume, SpecVolumeToDisplay>, ByIndex<UnitOfSpecVolume, SpecVolumeFromDisplay>, 0, 0.84,
-                       0.84},
-        ConversionCase{"CubicFeetPerLb", ByIndex<UnitOfSpecVolume, SpecVolumeToDisplay>, ByIndex<UnitOfSpecVolume, SpecVolumeFromDisplay>, 1, 1.0,
-                       16.01846353},
-        ConversionCase{"SpecVolumeUnknownIndex", ByIndex<UnitOfSpecVolume, SpecVolumeToDisplay>, ByIndex<UnitOfSpecVolume, SpecVolumeFromDisplay>, 7,
-                       0.84, 0.84}),
+        ConversionCase{"Celsius", ByIndex<UnitOfTemperature, TemperatureToDisplay>,
+                       ByIndex<UnitOfTemperature, TemperatureFromDisplay>, 0, 25, 25},
+        ConversionCase{"FahrenheitMinus40", ByIndex<UnitOfTemperature, TemperatureToDisplay>,
+                       ByIndex<UnitOfTemperature, TemperatureFromDisplay>, 1, -40, -40},
+        ConversionCase{"Fahrenheit77", ByIndex<UnitOfTemperature, TemperatureToDisplay>,
+                       ByIndex<UnitOfTemperature, TemperatureFromDisplay>, 1, 25, 77},
+        ConversionCase{"KelvinZero", ByIndex<UnitOfTemperature, TemperatureToDisplay>,
+                       ByIndex<UnitOfTemperature, TemperatureFromDisplay>, 2, -273.15, 0},
+        ConversionCase{"TemperatureUnknownIndex", ByIndex<UnitOfTemperature, TemperatureToDisplay>,
+                       ByIndex<UnitOfTemperature, TemperatureFromDisplay>, 5, 25, 25},
+        ConversionCase{"GramsPerCubicMetre", ByIndex<UnitOfAbsHumidity, AbsHumidityToDisplay>,
+                       ByIndex<UnitOfAbsHumidity, AbsHumidityFromDisplay>, 0, 8.5, 8.5},
+        ConversionCase{"GrainsPerCubicFoot", ByIndex<UnitOfAbsHumidity, AbsHumidityToDisplay>,
+                       ByIndex<UnitOfAbsHumidity, AbsHumidityFromDisplay>, 1, 2.2883519, 1},
+        ConversionCase{"AbsHumidityUnknownIndex", ByIndex<UnitOfAbsHumidity, AbsHumidityToDisplay>,
+                       ByIndex<UnitOfAbsHumidity, AbsHumidityFromDisplay>, -1, 8.5, 8.5},
+        ConversionCase{"KgPerKg", ByIndex<UnitOfSpecHumidity, SpecHumidityToDisplay>,
+                       ByIndex<UnitOfSpecHumidity, SpecHumidityFromDisplay>, 0, 0.01, 0.01},
+        ConversionCase{"GramsPerKg", ByIndex<UnitOfSpecHumidity, SpecHumidityToDisplay>,
+                       ByIndex<UnitOfSpecHumidity, SpecHumidityFromDisplay>, 1, 0.01, 10},
+        ConversionCase{"GrainsPerLb", ByIndex<UnitOfSpecHumidity, SpecHumidityToDisplay>,
+                       ByIndex<UnitOfSpecHumidity, SpecHumidityFromDisplay>, 2, 0.01, 70},
+        ConversionCase{"LbPerLb", ByIndex<UnitOfSpecHumidity, SpecHumidityToDisplay>,
+                       ByIndex<UnitOfSpecHumidity, SpecHumidityFromDisplay>, 3, 0.01, 0.01},
+        ConversionCase{"SpecHumidityUnknownIndex",
+                       ByIndex<UnitOfSpecHumidity, SpecHumidityToDisplay>,
+                       ByIndex<UnitOfSpecHumidity, SpecHumidityFromDisplay>, 4, 0.01, 0.01},
+        ConversionCase{"KJPerKg", ByIndex<UnitOfEnthalpy, EnthalpyToDisplay>,
+                       ByIndex<UnitOfEnthalpy, EnthalpyFromDisplay>, 0, 38.5, 38.5},
+        ConversionCase{"BtuPerLb", ByIndex<UnitOfEnthalpy, EnthalpyToDisplay>,
+                       ByIndex<UnitOfEnthalpy, EnthalpyFromDisplay>, 1, 1.0, 0.42992256},
+        ConversionCase{"KcalPerKg", ByIndex<UnitOfEnthalpy, EnthalpyToDisplay>,
+                       ByIndex<UnitOfEnthalpy, EnthalpyFromDisplay>, 2, KJPerKcal, 1.0},
+        ConversionCase{"EnthalpyUnknownIndex", ByIndex<UnitOfEnthalpy, EnthalpyToDisplay>,
+                       ByIndex<UnitOfEnthalpy, EnthalpyFromDisplay>, 3, 38.5, 38.5},
+        ConversionCase{"CubicMetresPerKg", ByIndex<UnitOfSpecVolume, SpecVolumeToDisplay>,
+                       ByIndex<UnitOfSpecVolume, SpecVolumeFromDisplay>, 0, 0.84, 0.84},
+        ConversionCase{"CubicFeetPerLb", ByIndex<UnitOfSpecVolume, SpecVolumeToDisplay>,
+                       ByIndex<UnitOfSpecVolume, SpecVolumeFromDisplay>, 1, 1.0, 16.01846353},
+        ConversionCase{"SpecVolumeUnknownIndex", ByIndex<UnitOfSpecVolume, SpecVolumeToDisplay>,
+                       ByIndex<UnitOfSpecVolume, SpecVolumeFromDisplay>, 7, 0.84, 0.84}),
     [](const auto& info) { return info.param.name; });
 
 TEST(TemperatureFromDisplay, MultipliesByFiveNinthsNeverDividesByOnePointEight) {

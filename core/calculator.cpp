@@ -67,6 +67,15 @@ BoxesUpdate Calculator::CommitInputs(const BoxTexts& texts) {
   return shown;
 }
 
+std::optional<BoxTexts> Calculator::SolveOnce(const BoxTexts& texts) {
+  displayLock_ = false;
+  state_ = AirState{};
+  const BoxesUpdate update = CommitInputs(texts);
+  displayLock_ = false;
+  if (!update.ResultShown) return std::nullopt;
+  return update.Texts;
+}
+
 Calculator::KeyOutcome Calculator::KeyDown(const BoxTexts& texts, KeyPress key) {
   KeyOutcome outcome;
   outcome.Decision = DecideKeyDown(FilledGroupCount(texts), key.Enter, key.Ctrl, key.Shift);

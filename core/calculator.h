@@ -79,6 +79,12 @@ class Calculator {
   // The lock's timer ran out.
   void ReleaseDisplayLock() { displayLock_ = false; }
 
+  // One state from the boxes' texts for a front end without a window: a fresh state, the
+  // commit's rules, no lock left behind. None when the texts give no state.
+  std::optional<BoxTexts> SolveOnce(const BoxTexts& texts);
+  // The values of the state shown last, in the user's units.
+  BoxValues ShownValues() const { return DisplayValues(state_, units_, params_.KcalToKJ); }
+
   bool DisplayLock() const { return displayLock_; }
   int32_t PairCode() const { return pairCode_; }
   const AirState& State() const { return state_; }

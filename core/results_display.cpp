@@ -30,47 +30,57 @@ DisplayFormats StandardDisplayFormats() {
           two};
 }
 
+BoxValues DisplayValues(const AirState& state, const UnitSettings& units, double kcalToKJ) {
+  BoxValues values{};
+  auto set = [&values](EditBox box, double value) { values[IndexOf(box)] = value; };
+  set(EditBox::DB, TemperatureToDisplay(state.DB, units.TemperatureUnit));
+  set(EditBox::RH, state.RH);
+  set(EditBox::VH, AbsHumidityToDisplay(state.VH, units.AbsoluteHumidityUnit));
+  set(EditBox::SH, SpecHumidityToDisplay(state.SH, units.SpecificHumidityUnit));
+  set(EditBox::DP, TemperatureToDisplay(state.DP, units.TemperatureUnit));
+  set(EditBox::ENH, EnthalpyToDisplay(state.ENH * kcalToKJ, units.EnthalpyUnit));
+  set(EditBox::WB, TemperatureToDisplay(state.WB, units.TemperatureUnit));
+  set(EditBox::SV, SpecVolumeToDisplay(state.SV, units.SpecificVolumeUnit));
+  return values;
+}
+
 BoxTexts ResultTexts(const AirState& state, const UnitSettings& units,
                      const DisplayFormats& formats, std::string_view separator, double kcalToKJ) {
-  auto shown = [&](NumberPattern pattern, double value) {
-    return LocalizeNumberText(FormatNumber(pattern, value), separator);
+  const BoxValues values = DisplayValues(state, units, kcalToKJ);
+  auto shown = [&](EditBox box, NumberPattern pattern) {
+    return LocalizeNumberText(FormatNumber(pattern, values[IndexOf(box)]), separator);
   };
   BoxTexts texts;
-  TextOf(texts, EditBox::DB) =
-      shown(formats.DryBulb, TemperatureToDisplay(state.DB, units.TemperatureUnit));
-  TextOf(texts, EditBox::RH) = shown(formats.RelativeHumidity, state.RH);
+  TextOf(texts, EditBox::DB) = shown(EditBox::DB, formats.DryBulb);
+  TextOf(texts, EditBox::RH) = shown(EditBox::RH, formats.RelativeHumidity);
 
   const UnitOfSpecHumidity shUnit = units.SpecificHumidityUnit;
   if (shUnit == UnitOfSpecHumidity::GramsPerKg || shUnit == UnitOfSpecHumidity::GrainsPerLb) {
-    TextOf(texts, EditBox::SH) =
-        shown(formats.RelativeHumidity, SpecHumidityToDisplay(state.SH, shUnit));
+    TextOf(texts, EditBox::SH) = shown(EditBox::SH, formats.RelativeHumidity);
   } else {
+    // kg/kg(DA) and lb/lb(DA) show the engine's value as it is.
     const double x = state.SH;
     const bool fixed =
         (x < HumidityRatioFixedBelow && std::fabs(x) > HumidityRatioFixedAbove) || x == 0.0;
     TextOf(texts, EditBox::SH) =
-        shown(fixed ? formats.HumidityRatioFixed : formats.HumidityRatioScientific, x);
+        shown(EditBox::SH, fixed ? formats.HumidityRatioFixed : formats.HumidityRatioScientific);
   }
 
+  // Large values in kJ/kg(DA) and m3/kg(DA) are shown in scientific notation.
   const double kJ = state.ENH * kcalToKJ;
-  TextOf(texts, EditBox::ENH) =
-      kJ < LargeValue || FromFirstNonSi(units.EnthalpyUnit, UnitOfEnthalpy::BtuPerLb)
-          ? shown(formats.EnthalpyFixed, EnthalpyToDisplay(kJ, units.EnthalpyUnit))
-          : shown(formats.EnthalpyScientific, kJ);
-
-  TextOf(texts, EditBox::WB) =
-      shown(formats.WetBulb, TemperatureToDisplay(state.WB, units.TemperatureUnit));
-
+  TextOf(texts, EditBox::ENH) = shown(
+      EditBox::ENH, kJ < LargeValue || FromFirstNonSi(units.EnthalpyUnit, UnitOfEnthalpy::BtuPerLb)
+                        ? formats.EnthalpyFixed
+                        : formats.EnthalpyScientific);
+  TextOf(texts, EditBox::WB) = shown(EditBox::WB, formats.WetBulb);
   const double v = state.SV;
-  TextOf(texts, EditBox::SV) =
+  TextOf(texts, EditBox::SV) = shown(
+      EditBox::SV,
       v < LargeValue || FromFirstNonSi(units.SpecificVolumeUnit, UnitOfSpecVolume::CubicFeetPerLb)
-          ? shown(formats.SpecificVolumeFixed, SpecVolumeToDisplay(v, units.SpecificVolumeUnit))
-          : shown(formats.SpecificVolumeScientific, v);
-
-  TextOf(texts, EditBox::DP) =
-      shown(formats.DewPoint, TemperatureToDisplay(state.DP, units.TemperatureUnit));
-  TextOf(texts, EditBox::VH) =
-      shown(formats.AbsoluteHumidity, AbsHumidityToDisplay(state.VH, units.AbsoluteHumidityUnit));
+          ? formats.SpecificVolumeFixed
+          : formats.SpecificVolumeScientific);
+  TextOf(texts, EditBox::DP) = shown(EditBox::DP, formats.DewPoint);
+  TextOf(texts, EditBox::VH) = shown(EditBox::VH, formats.AbsoluteHumidity);
   return texts;
 }
 

@@ -27,6 +27,10 @@ struct DisplayFormats {
 
 DisplayFormats StandardDisplayFormats();
 
+// The value each box shows, in the user's units, indexed by EditBox.
+using BoxValues = std::array<double, EditBoxCount>;
+BoxValues DisplayValues(const AirState& state, const UnitSettings& units, double kcalToKJ);
+
 // The text each box shows for the air state, in the user's units and with the user's decimal
 // separator.
 BoxTexts ResultTexts(const AirState& state, const UnitSettings& units,

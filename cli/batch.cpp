@@ -1,0 +1,138 @@
+#include "cli/batch.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "cli/csv.h"
+#include "cli/state_output.h"
+#include "units/number_text.h"
+
+namespace vaporin::cli {
+
+namespace {
+constexpr size_t OutputChunkBytes = 1 << 16;
+constexpr std::string_view StatusOk = "ok";
+constexpr std::string_view StatusNoState = "no-state";
+constexpr std::string_view StatusBadInput = "bad-input";
+
+struct InputColumn {
+  size_t Column;
+  EditBox Box;
+};
+
+// The header's two quantity columns, in the header's order.
+std::array<InputColumn, 2> QuantityColumns(const std::vector<CsvField>& header) {
+  std::vector<InputColumn> found;
+  for (size_t column = 0; column < header.size(); ++column) {
+    if (const auto box = BoxNamed(header[column].Value)) found.push_back({column, *box});
+  }
+  if (found.size() != 2) {
+    throw UsageError("the header must name exactly two of " + QuantityNamesCsv() + " (found " +
+                     std::to_string(found.size()) + ")");
+  }
+  if (InfoOf(found[0].Box).Quantity == InfoOf(found[1].Box).Quantity) {
+    throw UsageError("the header's " + header[found[0].Column].Value + " and " +
+                     header[found[1].Column].Value + " name one quantity");
+  }
+  return {found[0], found[1]};
+}
+
+bool IsQuantityColumn(const std::array<InputColumn, 2>& inputs, size_t column) {
+  return inputs[0].Column == column || inputs[1].Column == column;
+}
+
+// Writes out in large pieces: one write per row would dominate a fast solve.
+class BufferedOutput {
+ public:
+  explicit BufferedOutput(std::ostream& out) : out_(out) { buffer_.reserve(OutputChunkBytes * 2); }
+  ~BufferedOutput() { Flush(); }
+  BufferedOutput(const BufferedOutput&) = delete;
+  BufferedOutput& operator=(const BufferedOutput&) = delete;
+
+  std::string& Line() { return buffer_; }
+  void EndLine() {
+    buffer_ += '\n';
+    if (buffer_.size() >= OutputChunkBytes) Flush();
+  }
+  void Flush() {
+    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    buffer_.clear();
+  }
+
+ private:
+  std::ostream& out_;
+  std::string buffer_;
+};
+}  // namespace
+
+void RunBatch(std::istream& in, std::ostream& out, std::ostream& messages, Calculator& calculator,
+              Precision digits) {
+  std::string record;
+  size_t lines = 0;
+  std::vector<CsvField> fields;
+  if (!ReadCsvRecord(in, record, lines)) throw UsageError("the input has no header line");
+  SplitCsvRecord(record, fields);
+  const std::array<InputColumn, 2> inputs = QuantityColumns(fields);
+  const size_t columns = fields.size();
+
+  BufferedOutput output(out);
+  auto passThrough = [&](std::string& line) {
+    for (size_t column = 0; column < fields.size(); ++column) {
+      if (IsQuantityColumn(inputs, column)) continue;
+      line += fields[column].Raw;
+      line += ',';
+    }
+  };
+  std::string& line = output.Line();
+  passThrough(line);
+  line += QuantityNamesCsv();
+  line += ",status";
+  output.EndLine();
+
+  BoxTexts texts;
+  SolvedState solved;
+  while (ReadCsvRecord(in, record, lines)) {
+    if (record.empty()) continue;
+    SplitCsvRecord(record, fields);
+    std::string_view status = StatusBadInput;
+    bool solvedRow = false;
+    if (fields.size() != columns) {
+      messages << "line " << lines << ": " << fields.size() << " cells where the header has "
+               << columns << '\n';
+      fields.resize(columns);
+    } else {
+      texts = BoxTexts{};
+      bool numbers = true;
+      for (const InputColumn& input : inputs) {
+        const std::string& cell = fields[input.Column].Value;
+        if (!IsNumberText(cell, ".")) {
+          messages << "line " << lines << ": " << QuantityName(input.Box) << ": '" << cell
+                   << "' is not a number\n";
+          numbers = false;
+          break;
+        }
+        TextOf(texts, input.Box) = cell;
+      }
+      if (numbers) {
+        if (const auto shown = calculator.SolveOnce(texts)) {
+          solved.Shown = *shown;
+          solved.Values = calculator.ShownValues();
+          solvedRow = true;
+          status = StatusOk;
+        } else {
+          status = StatusNoState;
+        }
+      }
+    }
+    passThrough(line);
+    for (const BoxInfo& info : BoxTable) {
+      if (solvedRow) line += CellText(solved, info.Box, digits);
+      line += ',';
+    }
+    line += status;
+    output.EndLine();
+  }
+}
+
+}  // namespace vaporin::cli

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <istream>
+#include <ostream>
+
+#include "cli/options.h"
+#include "core/calculator.h"
+
+namespace vaporin::cli {
+
+// Solves every row of a CSV stream whose header names exactly two quantities, writing the other
+// columns, the eight quantities and a status per row; a row that cannot be solved is reported
+// and the batch goes on. Reads and writes as it goes. Throws UsageError for a header it cannot
+// take.
+void RunBatch(std::istream& in, std::ostream& out, std::ostream& messages, Calculator& calculator,
+              Precision digits);
+
+}  // namespace vaporin::cli

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace vaporin::cli {
+
+// Reads an environment variable; none when it is not set.
+using Environment = std::function<std::optional<std::string>(const std::string& name)>;
+
+// The user's documents folder as the desktop names it (XDG_DOCUMENTS_DIR in the user-dirs
+// file), else ~/Documents: where the window keeps vaporin.ini.
+std::filesystem::path DocumentsFolder(const Environment& environment);
+
+}  // namespace vaporin::cli

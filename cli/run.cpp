@@ -1,0 +1,125 @@
+#include "cli/run.h"
+
+#include "cli/batch.h"
+#include "cli/options.h"
+#include "cli/state_output.h"
+#include "cli/unit_options.h"
+#include "cli/version.h"
+#include "core/calculator.h"
+#include "settings/ini_file.h"
+#include "settings/settings_file.h"
+#include "units/number_text.h"
+
+namespace vaporin::cli {
+
+namespace {
+constexpr std::string_view ProgramName = "vaporin-calc";
+
+std::string Usage() {
+  return std::string(ProgramName) +
+         " - the state of moist air from two of its properties\n"
+         "\n"
+         "usage: vaporin-calc [options] NAME=VALUE NAME=VALUE      one state\n"
+         "       vaporin-calc [options] --batch < in.csv > out.csv  many states\n"
+         "\n"
+         "NAME: db dry bulb, rh relative humidity, vh absolute humidity, sh humidity ratio,\n"
+         "      dp dew point (counts as the humidity ratio), enh enthalpy, wb wet bulb,\n"
+         "      sv specific volume. Numbers use '.' as the decimal point.\n"
+         "\n"
+         "options:\n"
+         "  --temperature " +
+         Choices(TemperatureSpellings) +
+         "\n"
+         "  --abs-humidity " +
+         Choices(AbsHumiditySpellings) +
+         "\n"
+         "  --humidity-ratio " +
+         Choices(SpecHumiditySpellings) +
+         "\n"
+         "  --enthalpy " +
+         Choices(EnthalpySpellings) +
+         "\n"
+         "  --volume " +
+         Choices(SpecVolumeSpellings) +
+         "\n"
+         "  --settings            units and pressure from the window's vaporin.ini\n"
+         "  --pressure VALUE[kPa|hPa|Pa|mmHg|inHg|psi]   40 to 120 kPa (default 101.325 kPa)\n"
+         "  --altitude VALUE[m|ft]                       the standard atmosphere's pressure\n"
+         "  --format text|csv|json\n"
+         "  --precision display|full   the window's digits, or every digit of the double\n"
+         "  --batch               CSV in, CSV out: the header names two quantities; the other\n"
+         "                        columns come first, then db..sv and a status per row\n"
+         "                        (ok, no-state, bad-input)\n"
+         "  --help, --version\n"
+         "\n"
+         "exit status: 0 solved (in batch mode: read to the end), 1 no state, 2 usage error\n";
+}
+
+UnitSettings ChosenUnits(const Options& options, const Environment& environment) {
+  UnitSettings units;
+  if (options.FromSettings) {
+    const IniFile file = IniFile::Open(DocumentsFolder(environment) / std::string(IniFileName));
+    ReadUnitChoices(file, units);
+  }
+  return ApplyUnitOptions(options, units);
+}
+
+int SolveOne(const Options& options, Calculator& calculator, std::ostream& out, std::ostream& err) {
+  if (options.Values.size() != 2) {
+    throw UsageError("give two values, NAME=VALUE NAME=VALUE (got " +
+                     std::to_string(options.Values.size()) + ")");
+  }
+  const auto& [firstBox, firstText] = options.Values[0];
+  const auto& [secondBox, secondText] = options.Values[1];
+  if (InfoOf(firstBox).Quantity == InfoOf(secondBox).Quantity) {
+    throw UsageError(QuantityName(firstBox) + " and " + QuantityName(secondBox) +
+                     " name one quantity; give two different ones");
+  }
+  BoxTexts texts;
+  for (const auto& [box, text] : options.Values) {
+    if (!IsNumberText(text, ".")) {
+      throw UsageError(QuantityName(box) + ": '" + text + "' is not a number");
+    }
+    TextOf(texts, box) = text;
+  }
+  const std::optional<BoxTexts> shown = calculator.SolveOnce(texts);
+  if (!shown) {
+    err << ProgramName << ": no state has " << QuantityName(firstBox) << '=' << firstText << " and "
+        << QuantityName(secondBox) << '=' << secondText << '\n';
+    return ExitNoState;
+  }
+  out << FormatState({*shown, calculator.ShownValues()}, calculator.Units(), options.Format,
+                     options.Digits);
+  return ExitSolved;
+}
+}  // namespace
+
+int Run(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+        std::ostream& err, const Environment& environment) {
+  try {
+    const Options options = ParseCommandLine(arguments);
+    if (options.Help) {
+      out << Usage();
+      return ExitSolved;
+    }
+    if (options.Version) {
+      out << ProgramName << ' ' << VersionText << '\n';
+      return ExitSolved;
+    }
+    Calculator calculator;
+    calculator.TakeOverChoices(ChosenUnits(options, environment));
+    if (!options.Batch) return SolveOne(options, calculator, out, err);
+    if (!options.Values.empty()) {
+      throw UsageError("--batch reads its values from standard input; give no NAME=VALUE");
+    }
+    if (options.Format == OutputFormat::Json) throw UsageError("--batch writes CSV, not json");
+    RunBatch(in, out, err, calculator, options.Digits);
+    out.flush();
+    return ExitSolved;
+  } catch (const UsageError& error) {
+    err << ProgramName << ": " << error.what() << '\n';
+    return ExitUsage;
+  }
+}
+
+}  // namespace vaporin::cli

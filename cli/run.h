@@ -1,0 +1,21 @@
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/documents_folder.h"
+
+namespace vaporin::cli {
+
+inline constexpr int ExitSolved = 0;
+inline constexpr int ExitNoState = 1;
+inline constexpr int ExitUsage = 2;
+
+// The whole program: the arguments after the program's name, the standard streams and the
+// environment. Returns the exit status.
+int Run(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+        std::ostream& err, const Environment& environment);
+
+}  // namespace vaporin::cli

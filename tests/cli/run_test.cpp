@@ -1,0 +1,322 @@
+#include "cli/run.h"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <sstream>
+
+#include "core/results_display.h"
+#include "engine/solvers.h"
+
+namespace vaporin::cli {
+namespace {
+
+struct Outcome {
+  int Status;
+  std::string Out;
+  std::string Err;
+};
+
+Outcome RunWith(const std::vector<std::string>& arguments, const std::string& input = "",
+                std::map<std::string, std::string> environment = {}) {
+  std::istringstream in(input);
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = Run(arguments, in, out, err, [&](const std::string& name) {
+    const auto found = environment.find(name);
+    return found == environment.end() ? std::nullopt : std::optional(found->second);
+  });
+  return {status, out.str(), err.str()};
+}
+
+struct CommandCase {
+  const char* name;
+  std::vector<std::string> arguments;
+  int status;
+  std::string out;  // exactly, or where `err` is given, empty
+  std::string err;  // a part of the message; empty: no message at all
+  friend void PrintTo(const CommandCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class CommandLines : public ::testing::TestWithParam<CommandCase> {};
+
+TEST_P(CommandLines, PrintWhatTheyAskForOrNameTheFault) {
+  const CommandCase& c = GetParam();
+  const Outcome outcome = RunWith(c.arguments);
+  EXPECT_EQ(outcome.Status, c.status);
+  EXPECT_EQ(outcome.Out, c.out);
+  if (c.err.empty()) {
+    EXPECT_EQ(outcome.Err, "");
+  } else {
+    EXPECT_NE(outcome.Err.find(c.err), std::string::npos) << outcome.Err;
+    // One line, naming the program.
+    EXPECT_EQ(outcome.Err.rfind("vaporin-calc: ", 0), 0u) << outcome.Err;
+    EXPECT_EQ(outcome.Err.find('\n'), outcome.Err.size() - 1) << outcome.Err;
+  }
+}
+
+const std::string OverviewCsv =
+    "db,rh,vh,sh,dp,enh,wb,sv\n25.00,50.00,11.52,0.00988,13.87,50.30,17.89,0.8582\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CommandLines,
+    ::testing::Values(
+        CommandCase{"TextTable",
+                    {"db=25", "rh=50"},
+                    0,
+                    "Dry Bulb Temperature     25.00  °C\n"
+                    "Relative Humidity        50.00  %\n"
+                    "Absolute Humidity        11.52  g/m³\n"
+                    "Specific Humidity      0.00988  kg/kg(DA)\n"
+                    "Dew Point Temperature    13.87  °C\n"
+                    "Specific Enthalpy        50.30  kJ/kg\n"
+                    "Wet Bulb Temperature     17.89  °C\n"
+                    "Specific Volume         0.8582  m³/kg\n",
+                    ""},
+        CommandCase{"Csv", {"--format", "csv", "rh=50", "db=25"}, 0, OverviewCsv, ""},
+        CommandCase{"NamesInAnyCase", {"--format=csv", "DB=25", "Rh=50"}, 0, OverviewCsv, ""},
+        CommandCase{"Json",
+                    {"--format=json", "db=25", "rh=50"},
+                    0,
+                    "{\"db\":25.00,\"rh\":50.00,\"vh\":11.52,\"sh\":0.00988,\"dp\":13.87,"
+                    "\"enh\":50.30,\"wb\":17.89,\"sv\":0.8582,\"units\":{\"temperature\":\"C\","
+                    "\"relative_humidity\":\"%\",\"abs_humidity\":\"g/m3\",\"humidity_ratio\":"
+                    "\"kg/kg\",\"enthalpy\":\"kJ/kg\",\"volume\":\"m3/kg\"},"
+                    "\"pressure_kPa\":101.325}\n",
+                    ""},
+        CommandCase{"FullPrecision",
+                    {"--format=csv", "--precision=full", "db=20", "rh=50"},
+                    0,
+                    "db,rh,vh,sh,dp,enh,wb,sv\n20,50,8.644968037872903,0.007263520796851438,"
+                    "9.273653239999993,38.53538185516639,13.779961649999986,"
+                    "0.8403281506958505\n",
+                    ""},
+        CommandCase{
+            "ImperialUnits",
+            {"--format=csv", "--temperature=F", "--abs-humidity=gr/ft3", "--humidity-ratio=gr/lb",
+             "--enthalpy=Btu/lb", "--volume=ft3/lb", "db=68", "rh=50"},
+            0,
+            "db,rh,vh,sh,dp,enh,wb,sv\n68.00,50.00,3.78,50.84,48.69,16.57,56.80,13.4608\n",
+            ""},
+        CommandCase{"OtherUnits",
+                    {"--format=csv", "--temperature", "K", "--humidity-ratio", "g/kg", "--enthalpy",
+                     "kcal/kg", "db=293.15", "rh=50"},
+                    0,
+                    "db,rh,vh,sh,dp,enh,wb,sv\n293.15,50.00,8.64,7.26,282.42,9.20,286.93,0.8403\n",
+                    ""},
+        CommandCase{"PressureInKPa",
+                    {"--format=csv", "--pressure=83.4kPa", "db=25", "rh=50"},
+                    0,
+                    "db,rh,vh,sh,dp,enh,wb,sv\n25.00,50.00,11.52,0.01205,13.87,55.82,17.42,"
+                    "1.0462\n",
+                    ""},
+        CommandCase{"PressureWithoutUnitIsKPa",
+                    {"--format=csv", "--pressure=83.4", "db=25", "rh=50"},
+                    0,
+                    "db,rh,vh,sh,dp,enh,wb,sv\n25.00,50.00,11.52,0.01205,13.87,55.82,17.42,"
+                    "1.0462\n",
+                    ""},
+        CommandCase{"PressureInHPa",
+                    {"--format=csv", "--pressure", "834hPa", "db=25", "rh=50"},
+                    0,
+                    "db,rh,vh,sh,dp,enh,wb,sv\n25.00,50.00,11.52,0.01205,13.87,55.82,17.42,"
+                    "1.0462\n",
+                    ""},
+        CommandCase{"AltitudeInFeet",
+                    {"--format=csv", "--altitude=5249ft", "db=25", "rh=50"},
+                    0,
+                    "db,rh,vh,sh,dp,enh,wb,sv\n25.00,50.00,11.52,0.01203,13.87,55.77,17.43,"
+                    "1.0447\n",
+                    ""},
+        CommandCase{"DewPointCountsAsHumidityRatio",
+                    {"--format=csv", "db=25", "dp=10"},
+                    0,
+                    "db,rh,vh,sh,dp,enh,wb,sv\n25.00,38.74,8.93,0.00763,10.00,44.56,15.99,"
+                    "0.8552\n",
+                    ""},
+        CommandCase{"EnthalpyWithWetBulbHasNoState", {"enh=38", "wb=14"}, 1, "", "no state"},
+        CommandCase{"RelativeHumidityAbove100HasNoState",
+                    {"db=25", "rh=150"},
+                    1,
+                    "",
+                    "no state has db=25 and rh=150"},
+        CommandCase{"NotANumber", {"db=25", "rh=5O"}, 2, "", "rh: '5O' is not a number"},
+        CommandCase{"DecimalComma", {"db=25,5", "rh=50"}, 2, "", "db: '25,5' is not a number"},
+        CommandCase{"OneValue", {"db=25"}, 2, "", "give two values"},
+        CommandCase{"ThreeValues", {"db=25", "rh=50", "wb=20"}, 2, "", "give two values"},
+        CommandCase{"OneQuantityTwice", {"sh=0.01", "dp=10"}, 2, "", "name one quantity"},
+        CommandCase{"UnknownQuantity", {"t=25", "rh=50"}, 2, "", "unknown quantity 't'"},
+        CommandCase{
+            "UnknownOption", {"--colour", "db=25", "rh=50"}, 2, "", "unknown option '--colour'"},
+        CommandCase{"MissingOptionValue",
+                    {"db=25", "rh=50", "--temperature"},
+                    2,
+                    "",
+                    "--temperature needs a value"},
+        CommandCase{"UnknownUnit",
+                    {"--temperature=R", "db=25", "rh=50"},
+                    2,
+                    "",
+                    "--temperature: 'R' is none of C|F|K"},
+        CommandCase{"UnknownFormat",
+                    {"--format=xml", "db=25", "rh=50"},
+                    2,
+                    "",
+                    "--format: 'xml' is none of text|csv|json"},
+        CommandCase{"UnknownPrecision",
+                    {"--precision=3", "db=25", "rh=50"},
+                    2,
+                    "",
+                    "--precision: '3' is none of display|full"},
+        CommandCase{"PressureOutsideTheRange",
+                    {"--pressure=30kPa", "db=25", "rh=50"},
+                    2,
+                    "",
+                    "lies outside 40 to 120 kPa"},
+        CommandCase{"PressureUnitUnknown",
+                    {"--pressure=1bar", "db=25", "rh=50"},
+                    2,
+                    "",
+                    "--pressure: unknown unit 'bar'"},
+        CommandCase{"AltitudeNotANumber",
+                    {"--altitude=high", "db=25", "rh=50"},
+                    2,
+                    "",
+                    "--altitude: 'high' is not a number"},
+        CommandCase{"PressureAndAltitude",
+                    {"--pressure=90", "--altitude=100", "db=1", "rh=1"},
+                    2,
+                    "",
+                    "not both"},
+        CommandCase{"NeitherOptionNorValue",
+                    {"db", "rh=50"},
+                    2,
+                    "",
+                    "'db' is neither an option nor NAME=VALUE"},
+        CommandCase{"BatchWithValues", {"--batch", "db=25", "rh=50"}, 2, "", "give no NAME=VALUE"},
+        CommandCase{"BatchAsJson", {"--batch", "--format=json"}, 2, "", "not json"},
+        CommandCase{"Version", {"--version"}, 0, "vaporin-calc 0.1.0\n", ""}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Help, SaysHowToCallTheProgram) {
+  const Outcome outcome = RunWith({"--help"});
+  EXPECT_EQ(outcome.Status, 0);
+  EXPECT_NE(outcome.Out.find("vaporin-calc [options] NAME=VALUE NAME=VALUE"), std::string::npos);
+  EXPECT_NE(outcome.Out.find("--humidity-ratio kg/kg|g/kg|gr/lb|lb/lb"), std::string::npos);
+  EXPECT_NE(outcome.Out.find("--batch"), std::string::npos);
+}
+
+TEST(Settings, TakesTheUnitsAndThePressureFromTheWindowsFile) {
+  const std::filesystem::path home =
+      std::filesystem::temp_directory_path() / ("vaporin-cli-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(home / ".config");
+  std::filesystem::create_directories(home / "Dokumente");
+  std::ofstream(home / ".config/user-dirs.dirs") << "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n";
+  std::ofstream(home / "Dokumente/vaporin.ini") << "[setting]\r\nte=1\r\npatm=83400\r\n";
+  const Outcome fromFile =
+      RunWith({"--settings", "--format=csv", "db=77", "rh=50"}, "", {{"HOME", home.string()}});
+  EXPECT_EQ(fromFile.Out,
+            "db,rh,vh,sh,dp,enh,wb,sv\n77.00,50.00,11.52,0.01205,56.96,55.82,63.36,1.0462\n");
+  // An option given as well wins over the file.
+  const Outcome overridden =
+      RunWith({"--settings", "--temperature=C", "--format=csv", "db=25", "rh=50"}, "",
+              {{"HOME", home.string()}});
+  EXPECT_EQ(overridden.Out.substr(overridden.Out.find('\n') + 1, 6), "25.00,");
+  EXPECT_NE(overridden.Out.find("0.01205"), std::string::npos);
+  std::filesystem::remove_all(home);
+}
+
+TEST(Batch, SolvesGoodRowsAndReportsBadOnesWithoutStopping) {
+  const std::string input =
+      "time,DB,site,RH\r\n"
+      "08:00,25,\"roof, north\",50\r\n"
+      "09:00,25,\"say \"\"hi\"\"\",abc\r\n"
+      "10:00,25,court\r\n"
+      "\r\n"
+      "11:00,25,court,150\r\n"
+      "12:00,20,\"two\nlines\",50\r\n"
+      "13:00,,x,50\n";
+  const Outcome outcome = RunWith({"--batch"}, input);
+  EXPECT_EQ(outcome.Status, 0);
+  EXPECT_EQ(outcome.Out,
+            "time,site,db,rh,vh,sh,dp,enh,wb,sv,status\n"
+            "08:00,\"roof, north\",25.00,50.00,11.52,0.00988,13.87,50.30,17.89,0.8582,ok\n"
+            "09:00,\"say \"\"hi\"\"\",,,,,,,,,bad-input\n"
+            "10:00,court,,,,,,,,,bad-input\n"
+            "11:00,court,,,,,,,,,no-state\n"
+            "12:00,\"two\nlines\",20.00,50.00,8.64,0.00726,9.27,38.54,13.78,0.8403,ok\n"
+            "13:00,x,,,,,,,,,bad-input\n");
+  EXPECT_EQ(outcome.Err,
+            "line 3: rh: 'abc' is not a number\n"
+            "line 4: 3 cells where the header has 4\n"
+            "line 9: db: '' is not a number\n");
+}
+
+struct HeaderCase {
+  const char* name;
+  const char* input;
+  const char* message;
+  friend void PrintTo(const HeaderCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class BatchHeaders : public ::testing::TestWithParam<HeaderCase> {};
+
+TEST_P(BatchHeaders, MustNameTwoQuantities) {
+  const Outcome outcome = RunWith({"--batch"}, GetParam().input);
+  EXPECT_EQ(outcome.Status, 2);
+  EXPECT_NE(outcome.Err.find(GetParam().message), std::string::npos) << outcome.Err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BatchHeaders,
+    ::testing::Values(HeaderCase{"Empty", "", "no header"},
+                      HeaderCase{"OneQuantity", "time,db\n1,25\n", "exactly two"},
+                      HeaderCase{"ThreeQuantities", "db,rh,wb\n", "(found 3)"},
+                      HeaderCase{"OneQuantityTwice", "sh,dp\n", "name one quantity"}),
+    [](const auto& info) { return info.param.name; });
+
+// Full precision is the core's own double: read back, every cell is the same bits.
+TEST(FullPrecision, GivesTheCoresResultsBitForBit) {
+  std::mt19937 random(11);
+  std::uniform_real_distribution<double> dryBulb(-30.0, 60.0);
+  std::uniform_real_distribution<double> humidity(1.0, 100.0);
+  std::string input = "db,rh\n";
+  std::vector<BoxValues> expected;
+  PsychroParams params = InitPsychroParams();
+  auto shortest = [](double value) {
+    char buffer[32];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+  };
+  for (int i = 0; i < 300; ++i) {
+    AirState state{};
+    state.DB = dryBulb(random);
+    state.RH = humidity(random);
+    input += shortest(state.DB) + ',' + shortest(state.RH) + '\n';
+    ASSERT_EQ(SolvePair(&params, &state, 1), StatusOk);
+    expected.push_back(DisplayValues(state, UnitSettings(), params.KcalToKJ));
+  }
+  const Outcome outcome = RunWith({"--batch", "--precision=full"}, input);
+  std::istringstream lines(outcome.Out);
+  std::string line;
+  std::getline(lines, line);
+  for (const BoxValues& values : expected) {
+    ASSERT_TRUE(std::getline(lines, line));
+    std::istringstream cells(line);
+    std::string cell;
+    for (const double value : values) {
+      std::getline(cells, cell, ',');
+      double read = 0.0;
+      std::from_chars(cell.data(), cell.data() + cell.size(), read);
+      EXPECT_EQ(read, value) << line;
+    }
+    std::getline(cells, cell, ',');
+    EXPECT_EQ(cell, "ok");
+  }
+}
+
+}  // namespace
+}  // namespace vaporin::cli

@@ -54,11 +54,18 @@ int32_t ShFromPvStd(PsychroParams* p, const double* pv, double* result) {
 }
 
 int32_t ShFromDbRh(PsychroParams* p, const double* db, const double* rh, double* result) {
+  double pv;
+  return ShFromDbRhPv(p, db, rh, result, &pv);
+}
+
+int32_t ShFromDbRhPv(PsychroParams* p, const double* db, const double* rh, double* result,
+                     double* pv) {
   *result = 0.0;
+  *pv = 0.0;
   double pws;
   if (Failed(SatPressure(p, db, &pws))) return StatusFailed;
-  const double pv = pws * *rh / Percent;
-  return ShFromPv(p, &p->PAtmMmHg, &pv, result);
+  *pv = pws * *rh / Percent;
+  return ShFromPv(p, &p->PAtmMmHg, pv, result);
 }
 
 int32_t ShFromEnhDb(PsychroParams* p, const double* enh, const double* db, double* result) {
@@ -99,13 +106,19 @@ int32_t DbFromEnhSh(PsychroParams* p, const double* enh, const double* sh, doubl
 
 int32_t DbFromWbSh(PsychroParams* p, const double* wb, const double* sh, double* result) {
   *result = 0.0;
+  double pws;
+  if (Failed(SatPressure(p, wb, &pws))) return StatusFailed;
+  return DbFromWbShAt(p, wb, &pws, sh, result);
+}
+
+int32_t DbFromWbShAt(PsychroParams* p, const double* wb, const double* pws, const double* sh,
+                     double* result) {
+  *result = 0.0;
   const bool iced = *wb < 0.0;
   const double c = iced ? p->CIce : p->CWater;
   const double latent = iced ? p->LatentVap + p->LatentFusion : p->LatentVap;
-  double pws;
-  if (Failed(SatPressure(p, wb, &pws))) return StatusFailed;
   double shSat;
-  if (Failed(ShFromPv(p, &p->PAtmMmHg, &pws, &shSat))) return StatusFailed;
+  if (Failed(ShFromPv(p, &p->PAtmMmHg, pws, &shSat))) return StatusFailed;
   const double a = p->CpVapour * shSat + p->CpAir;
   const double b = p->CpVapour * *sh + p->CpAir;
   if (b == 0.0) return StatusFailed;

@@ -1,0 +1,363 @@
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+#include "engine/finite_result.h"
+#include "engine/psychro_params.h"
+#include "engine/step_search.h"
+
+namespace vaporin {
+
+// What a probe reads at a trial value: its status, its value, and the scale of its rounding
+// error (the value's error stays below a small multiple of the machine epsilon times this).
+struct Reading {
+  int32_t Status;
+  double Value;
+  double ErrorScale;
+};
+
+// Where a probe is monotone. The trial values split at the bounds into pieces (a bound belongs
+// to the piece above it); within each piece the probe's distance past the target, the value
+// minus the target for Overshoot::Above and the target minus the value for Overshoot::Below,
+// never falls. Across a bound it may jump either way.
+struct Pieces {
+  std::array<double, 3> Bounds;
+  size_t Count;
+};
+
+inline constexpr Pieces WholeRange{{}, 0};
+
+// Two trial values that probably bracket the crossing, from a cheap model of the relation: a
+// search that starts from them finds its crossing in a few readings. A wrong guess costs two
+// readings and changes nothing else.
+struct Bracket {
+  double Low;
+  double High;
+};
+// A probe that calls SatPressure at the trial temperature: the ice, water and IAPWS branches,
+// and beyond the critical point, where every probe fails.
+inline constexpr Pieces SatPressureBranches{{0.0, 100.0, 373.946}, 3};
+
+// A reading decides a trial value's outcome on its own only when it lies this many error
+// scales past the target. The rounding error of the probes was measured against the same
+// relations evaluated in long double (x87, 64-bit mantissa) over two million random points
+// each, from -100 °C to 99.99 °C and humidity ratios 0 to 0.2 kg/kg(DA): relative to its error
+// scale it never exceeded 1.4e-12 (DbFromWbSh near saturation and boiling, where the
+// saturation humidity ratio's own error is amplified by P / (P - pv)), 1e-14 for ShFromDbRh,
+// VhFromDbRh and EnhFromDbSh. The margin counts the value and the target on top of the error
+// scale, so it stays more than 150 times the largest error found: every skipped probe's outcome
+// is the one the plain search computes.
+inline constexpr double CertifiedMarginFactor = 1e-10;
+
+// The plain stepping search of StepSearch, giving the same result bit for bit (the same trial
+// values by the same additions, the same outcomes, the same failures and probe cap) while
+// evaluating only the probes whose outcome a few readings near the crossing do not settle.
+//
+// Within each piece a reading clearly below the target certifies every trial value under it
+// as not overshooting, and one clearly above certifies every trial value over it as
+// overshooting; a bracketed root search (Illinois) puts both certificates next to the crossing,
+// so only trial values within the margin of it are evaluated. A probe that fails does so for
+// every larger trial value of its piece (saturation pressure reaching the atmospheric one, or
+// leaving its range): a skipped overshoot is checked by the largest one per piece.
+template <typename Probe>
+class CertifiedSearch {
+ public:
+  CertifiedSearch(const SearchFamily& family, double target, Overshoot overshoot, Probe& probe,
+                  const Pieces& pieces, const std::optional<Bracket>& guess, double marginFactor)
+      : family_(family),
+        guess_(guess),
+        target_(target),
+        overshoot_(overshoot),
+        probe_(probe),
+        pieces_(pieces),
+        marginFactor_(marginFactor) {}
+
+  int32_t Run(double* result) {
+    *result = 0.0;
+    // A target that compares with nothing (NaN) or everything leaves nothing to certify.
+    if (!std::isfinite(target_)) {
+      for (PieceState& piece : states_) piece.Analysed = true;
+    } else if (guess_) {
+      StartFrom(*guess_);
+    }
+    double s = family_.Start;
+    double step = family_.FirstStep;
+    int32_t probesBelowTarget = 0;
+    // The current piece's certificates, as plain numbers for the run of a level.
+    double bottom = Infinity;
+    double notOverUpTo = -Infinity;
+    double overFrom = Infinity;
+    double top = -Infinity;
+    auto refresh = [&] {
+      const PieceState& piece = states_[lastPiece_];
+      bottom = lastBottom_;
+      top = lastTop_;
+      notOverUpTo = piece.Analysed ? piece.NotOverUpTo : -Infinity;
+      overFrom = piece.Analysed ? piece.OverFrom : Infinity;
+    };
+    while (step > family_.Tolerance) {
+      for (;;) {
+        s += step;
+        if (s <= notOverUpTo && s >= bottom) {
+          if (++probesBelowTarget > MaxProbesBelowTarget) return StatusFailed;
+          if (IsWhole(s) && IsWhole(step) && std::fabs(notOverUpTo) < ExactWholeLimit) {
+            // Whole numbers add up exactly: the run's end without its additions.
+            double steps = std::floor((notOverUpTo - s) / step);
+            // The quotient may round up to the next whole number.
+            if (s + steps * step > notOverUpTo) steps -= 1.0;
+            if (steps > 0.0) {
+              if (steps > MaxProbesBelowTarget - probesBelowTarget) return StatusFailed;
+              s += steps * step;
+              probesBelowTarget += static_cast<int32_t>(steps);
+            }
+          }
+          continue;
+        }
+        Outcome outcome;
+        if (s >= overFrom && s < top) {
+          PieceState& piece = states_[lastPiece_];
+          piece.SkippedOver = std::max(piece.SkippedOver, s);
+          outcome = Outcome::Over;
+        } else {
+          outcome = Decide(s, step);
+          refresh();
+        }
+        if (outcome == Outcome::Fail) return StatusFailed;
+        if (outcome == Outcome::Over) {
+          s -= step;
+          step *= StepShrinkFactor;
+          break;
+        }
+        if (++probesBelowTarget > MaxProbesBelowTarget) return StatusFailed;
+      }
+    }
+    for (size_t i = 0; i <= pieces_.Count; ++i) {
+      const PieceState& piece = states_[i];
+      if (piece.SkippedOver > piece.HighestSuccess && Failed(probe_(piece.SkippedOver).Status)) {
+        return StatusFailed;
+      }
+    }
+    return StoreFinite(s, result);
+  }
+
+ private:
+  enum class Outcome { NotOver, Over, Fail };
+  static constexpr double Infinity = std::numeric_limits<double>::infinity();
+  static constexpr int MaxRootSteps = 200;
+  static constexpr double MarginGrowth = 4.0;
+  static constexpr double MaxMarginGrowth = 1e30;
+  // Whole numbers below this add up without rounding.
+  static constexpr double ExactWholeLimit = 4503599627370496.0;  // 2^52
+
+  static bool IsWhole(double x) { return std::fabs(x) < ExactWholeLimit && x == std::floor(x); }
+
+  struct PieceState {
+    double NotOverUpTo = -Infinity;  // every trial value up to here is certified not over
+    double OverFrom = Infinity;      // every trial value from here on is certified over
+    double HighestSuccess = -Infinity;
+    double SkippedOver = -Infinity;
+    bool Analysed = false;
+  };
+
+  struct Evaluated {
+    bool Failed;
+    double Distance;  // past the target: positive overshoots
+    double Margin;
+    bool Over;  // the exact outcome, as the plain search computes it
+  };
+
+  size_t PieceOf(double s) const {
+    size_t i = 0;
+    while (i < pieces_.Count && s >= pieces_.Bounds[i]) ++i;
+    return i;
+  }
+
+  double Bottom(size_t i) const { return i == 0 ? -Infinity : pieces_.Bounds[i - 1]; }
+
+  // The largest trial value a piece can hold: just under its upper bound, or for the last piece
+  // as far as the probe cap lets the first level go.
+  double Top(size_t i) const {
+    if (i < pieces_.Count) return std::nextafter(pieces_.Bounds[i], -Infinity);
+    return family_.Start + family_.FirstStep * (MaxProbesBelowTarget + 2.0);
+  }
+
+  Evaluated Evaluate(double x) { return Learn(x, probe_(x)); }
+
+  Evaluated Learn(double x, const Reading& reading) {
+    PieceState& piece = states_[PieceOf(x)];
+    if (Failed(reading.Status)) return {true, 0.0, 0.0, false};
+    piece.HighestSuccess = std::max(piece.HighestSuccess, x);
+    const bool above = overshoot_ == Overshoot::Above;
+    const double distance = above ? reading.Value - target_ : target_ - reading.Value;
+    const double margin =
+        marginFactor_ * (reading.ErrorScale + std::fabs(reading.Value) + std::fabs(target_));
+    const bool over = above ? reading.Value > target_ : reading.Value < target_;
+    if (!std::isfinite(target_)) return {false, distance, margin, over};
+    if (distance <= -margin) piece.NotOverUpTo = std::max(piece.NotOverUpTo, x);
+    if (distance > margin) piece.OverFrom = std::min(piece.OverFrom, x);
+    return {false, distance, margin, over};
+  }
+
+  Outcome Decide(double s, double step) {
+    // Trial values mostly stay in the piece of the one before.
+    if (!(s >= lastBottom_ && s < lastTop_)) {
+      lastPiece_ = PieceOf(s);
+      lastBottom_ = Bottom(lastPiece_);
+      lastTop_ = lastPiece_ < pieces_.Count ? pieces_.Bounds[lastPiece_] : Infinity;
+    }
+    const size_t i = lastPiece_;
+    PieceState& piece = states_[i];
+    if (!piece.Analysed) {
+      piece.Analysed = true;
+      Analyse(i, s, step);
+    }
+    if (s <= piece.NotOverUpTo) return Outcome::NotOver;
+    if (s >= piece.OverFrom) {
+      piece.SkippedOver = std::max(piece.SkippedOver, s);
+      return Outcome::Over;
+    }
+    const Evaluated at = Evaluate(s);
+    if (at.Failed) return Outcome::Fail;
+    return at.Over ? Outcome::Over : Outcome::NotOver;
+  }
+
+  // Reads the guessed bracket, the tops of the pieces under it (certifying them whole, as a
+  // rule) and the first trial value of the first level above it (which the plain search reads,
+  // overshooting, and which must not fail): readings that do not wait for each other.
+  void StartFrom(const Bracket& guess) {
+    const size_t i = PieceOf(guess.Low);
+    if (!(guess.Low < guess.High) || PieceOf(guess.High) != i) return;
+    const double firstOver =
+        family_.Start +
+        std::ceil((guess.High - family_.Start) / family_.FirstStep) * family_.FirstStep;
+    std::array<double, 6> at{guess.Low, guess.High, firstOver};
+    size_t count = 3;
+    for (size_t below = 0; below < i; ++below) at[count++] = Top(below);
+    std::array<Reading, 6> readings;
+    for (size_t n = 0; n < count; ++n) readings[n] = probe_(at[n]);
+    for (size_t n = 2; n < count; ++n) Learn(at[n], readings[n]);
+    for (size_t below = 0; below < i; ++below) {
+      if (states_[below].NotOverUpTo >= Top(below)) states_[below].Analysed = true;
+    }
+    const Evaluated low = Learn(guess.Low, readings[0]);
+    const Evaluated high = Learn(guess.High, readings[1]);
+    if (low.Failed || high.Failed || !(low.Distance <= 0.0) || !(high.Distance > 0.0)) return;
+    FindCrossing(guess.Low, low, guess.High, high);
+    states_[i].Analysed = true;
+  }
+
+  // The first trial value met in a piece: certify the piece's two sides of its crossing.
+  void Analyse(size_t i, double s, double step) {
+    const Evaluated top = Evaluate(Top(i));
+    if (!top.Failed && top.Distance <= -top.Margin) return;  // the whole piece stays below
+    const Evaluated first = Evaluate(s);
+    if (first.Failed) return;
+    if (first.Distance > first.Margin) {
+      // Overshooting already: the crossing lies under s, above the trial value before it.
+      const double below = std::max(s - step, Bottom(i));
+      if (!std::isfinite(below)) return;
+      const Evaluated low = Evaluate(below);
+      if (!low.Failed && low.Distance <= 0.0) FindCrossing(below, low, s, first);
+      return;
+    }
+    if (first.Distance > -first.Margin) {
+      Certify(s, 0.0);
+      return;
+    }
+    FindCrossing(s, first, Top(i), top);
+  }
+
+  // Narrows a bracket whose low end does not overshoot and whose high end overshoots or fails
+  // to the crossing, then certifies both sides of it.
+  void FindCrossing(double lo, const Evaluated& atLo, double hi, const Evaluated& atHi) {
+    double fLo = atLo.Distance;
+    double fHi = atHi.Distance;
+    double dLo = fLo;  // the true distances; fLo and fHi are scaled by Anderson-Björck
+    double dHi = fHi;
+    bool hiFailed = atHi.Failed;
+    for (int n = 0; n < MaxRootSteps; ++n) {
+      if (!(hi - lo > 4.0 * std::numeric_limits<double>::epsilon() *
+                          std::max(std::fabs(lo), std::fabs(hi)))) {
+        return;
+      }
+      double x = lo + 0.5 * (hi - lo);
+      // Anderson-Björck: a secant step, the distance of an end kept running scaled down.
+      if (!hiFailed && fHi > fLo) {
+        const double secant = lo - fLo * (hi - lo) / (fHi - fLo);
+        if (secant > lo && secant < hi) x = secant;
+      }
+      const Evaluated at = Evaluate(x);
+      if (!at.Failed && at.Distance > -at.Margin && at.Distance <= at.Margin) {
+        // Within the margin of the target: the crossing's neighbourhood.
+        const double slope = hiFailed ? 0.0 : (dHi - dLo) / (hi - lo);
+        Certify(x, slope > 0.0 ? 2.0 * at.Margin / slope : 0.0);
+        return;
+      }
+      if (at.Failed || at.Distance > 0.0) {
+        const double scale = at.Failed || hiFailed ? 0.5 : 1.0 - at.Distance / fHi;
+        hi = x;
+        fHi = at.Distance;
+        dHi = at.Distance;
+        hiFailed = at.Failed;
+        fLo *= scale > 0.0 ? scale : 0.5;
+      } else {
+        const double scale = 1.0 - at.Distance / fLo;
+        lo = x;
+        fLo = at.Distance;
+        dLo = at.Distance;
+        fHi *= scale > 0.0 ? scale : 0.5;
+      }
+    }
+  }
+
+  // Readings on either side of one within the margin of the target, each as near as certifies
+  // its side; `guess` is a first distance to try (the margin over the probe's slope).
+  void Certify(double x, double guess) {
+    const double smallest = std::max(std::fabs(x), 1.0) * std::numeric_limits<double>::epsilon();
+    const double first = std::isfinite(guess) && guess > smallest ? guess : smallest;
+    // Both first readings at once; they do not wait for each other.
+    const Reading firstBelow = probe_(x - first);
+    const Reading firstAbove = probe_(x + first);
+    Evaluated below = Learn(x - first, firstBelow);
+    for (double m = first * MarginGrowth;
+         !below.Failed && below.Distance > -below.Margin && m < first * MaxMarginGrowth;
+         m *= MarginGrowth) {
+      below = Evaluate(x - m);
+    }
+    Evaluated above = Learn(x + first, firstAbove);
+    for (double m = first * MarginGrowth;
+         !above.Failed && above.Distance <= above.Margin && m < first * MaxMarginGrowth;
+         m *= MarginGrowth) {
+      above = Evaluate(x + m);
+    }
+  }
+
+  const SearchFamily& family_;
+  std::optional<Bracket> guess_;
+  double target_;
+  Overshoot overshoot_;
+  Probe& probe_;
+  Pieces pieces_;
+  double marginFactor_;
+  std::array<PieceState, 4> states_{};
+  size_t lastPiece_ = 0;
+  double lastBottom_ = Infinity;  // none yet
+  double lastTop_ = -Infinity;
+};
+
+// StepSearch over a probe that returns a Reading, monotone within each of `pieces`.
+template <typename Probe>
+int32_t CertifiedStepSearch(const SearchFamily& family, double target, Overshoot overshoot,
+                            Probe&& probe, const Pieces& pieces, double* result,
+                            const std::optional<Bracket>& guess = std::nullopt,
+                            double marginFactor = CertifiedMarginFactor) {
+  return CertifiedSearch<Probe>(family, target, overshoot, probe, pieces, guess, marginFactor)
+      .Run(result);
+}
+
+}  // namespace vaporin

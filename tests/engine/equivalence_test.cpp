@@ -1,0 +1,219 @@
+// The engine's searches against the plain stepping search they replace: the same status and the
+// same bits in all eight fields, partial writes of a failing solve included.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <sstream>
+
+#include "engine/certified_search.h"
+#include "engine/relations.h"
+#include "engine/sat_pressure.h"
+#include "engine/solvers.h"
+#include "engine/step_search.h"
+#include "tests/engine/oracle/plain_solvers.h"
+
+namespace vaporin {
+namespace {
+
+#ifdef VAPORIN_SANITIZED
+constexpr int SweepScale = 10;  // the sanitizer build runs a tenth of the sweep
+#else
+constexpr int SweepScale = 1;
+#endif
+
+// Fields a solve leaves alone keep this, so that partial writes are compared too.
+constexpr double Untouched = -12345.678;
+
+AirState StateWith(int32_t first, double a, int32_t second, double b) {
+  AirState state{Untouched, Untouched, Untouched, Untouched,
+                 Untouched, Untouched, Untouched, Untouched};
+  double* fields[] = {&state.DB, &state.RH, &state.SH, &state.ENH, &state.WB, &state.SV, &state.VH};
+  *fields[first] = a;
+  *fields[second] = b;
+  return state;
+}
+
+std::string Describe(int32_t code, double a, double b, double pascals) {
+  std::ostringstream text;
+  text.precision(17);
+  text << "code " << code << " with " << a << " and " << b << " at " << pascals << " Pa";
+  return text.str();
+}
+
+// Solves with the engine and with the plain search; true when both agree bit for bit.
+::testing::AssertionResult SameAsPlainSearch(int32_t code, double a, double b,
+                                             double pascals = 101325.0) {
+  PsychroParams fast = InitPsychroParams();
+  PsychroParams plain = InitPsychroParams();
+  SetAtmosphericPressure(&fast, pascals);
+  SetAtmosphericPressure(&plain, pascals);
+  AirState fastState = StateWith(code / 10, a, code % 10, b);
+  AirState plainState = fastState;
+  const int32_t fastStatus = SolvePair(&fast, &fastState, code);
+  const int32_t plainStatus = oracle::PlainSolvePair(&plain, &plainState, code);
+  if (fastStatus == plainStatus && std::memcmp(&fastState, &plainState, sizeof(AirState)) == 0 &&
+      std::memcmp(&fast, &plain, sizeof(PsychroParams)) == 0) {
+    return ::testing::AssertionSuccess();
+  }
+  std::ostringstream diff;
+  diff.precision(17);
+  diff << Describe(code, a, b, pascals) << ": status " << fastStatus << " vs " << plainStatus;
+  const double* x = &fastState.DB;
+  const double* y = &plainState.DB;
+  const char* names[] = {"DB", "RH", "SH", "ENH", "WB", "SV", "DP", "VH"};
+  for (int i = 0; i < 8; ++i) {
+    if (std::memcmp(&x[i], &y[i], sizeof(double)) != 0) {
+      diff << "; " << names[i] << " " << x[i] << " vs " << y[i];
+    }
+  }
+  return ::testing::AssertionFailure() << diff.str();
+}
+
+struct HardCase {
+  const char* name;
+  int32_t code;
+  double a;
+  double b;
+  double pascals;
+  friend void PrintTo(const HardCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class HardCases : public ::testing::TestWithParam<HardCase> {};
+
+TEST_P(HardCases, GiveThePlainSearchsBits) {
+  const HardCase& c = GetParam();
+  EXPECT_TRUE(SameAsPlainSearch(c.code, c.a, c.b, c.pascals));
+}
+
+constexpr double Nan = std::numeric_limits<double>::quiet_NaN();
+constexpr double Inf = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, HardCases,
+    ::testing::Values(HardCase{"Overview", 1, 25.0, 50.0, 101325},
+                      HardCase{"SaturatedRootOnAGridPoint", 1, 20.0, 100.0, 101325},
+                      HardCase{"DryAir", 1, 20.0, 0.0, 101325},
+                      HardCase{"WetBulbAtZero", 24, 0.0, 0.002, 101325},
+                      HardCase{"WetBulbJustBelowZero", 24, -1e-9, 0.002, 101325},
+                      HardCase{"DryBulbWetBulbAtZero", 4, 5.0, 0.0, 101325},
+                      HardCase{"DryBulbWetBulbJustBelowZero", 4, 5.0, -1e-12, 101325},
+                      HardCase{"DewPointAtZero", 2, 10.0, 0.0037895, 101325},
+                      HardCase{"WetBulbNearIapwsBoundary", 4, 99.99999, 99.9999, 101325},
+                      HardCase{"DryBulbAtIapwsBoundary", 1, 100.0, 50.0, 101325},
+                      HardCase{"HotAndHumidFailsAtTheWetBulb", 2, 95.0, 0.8, 101325},
+                      HardCase{"BeyondTheCriticalPoint", 1, 374.0, 10.0, 101325},
+                      HardCase{"ProbeCapReached", 26, 20.0, -5.0, 101325},
+                      HardCase{"ShAboveTheSearchlessLimit", 2, 20.0, 20000.0, 101325},
+                      HardCase{"NegativeRelativeHumidity", 12, -20.0, 0.01, 101325},
+                      HardCase{"RelativeHumidityAbove100", 16, 300.0, 20.0, 101325},
+                      HardCase{"NegativeHumidityRatio", 2, 20.0, -0.01, 101325},
+                      HardCase{"HugeEnthalpy", 13, 50.0, 1e300, 101325},
+                      HardCase{"NaNDryBulb", 1, Nan, 50.0, 101325},
+                      HardCase{"NaNHumidityRatio", 2, 20.0, Nan, 101325},
+                      HardCase{"InfiniteVolume", 15, 50.0, Inf, 101325},
+                      HardCase{"LowPressureBoilsEarly", 1, 80.0, 90.0, 40000},
+                      HardCase{"HighPressure", 1, 104.0, 90.0, 120000},
+                      HardCase{"WorstRealisticWetBulbVh", 46, 39.5, 40.0, 101325},
+                      HardCase{"AbsurdWetBulbNoWater", 46, 82.5, 0.0, 101325},
+                      HardCase{"DryBulbEnthalpyAboveDryAir", 3, 60.0, 5.0, 101325},
+                      HardCase{"EnthalpyWetBulbNeverSolves", 34, 10.0, 14.0, 101325}),
+    [](const auto& info) { return info.param.name; });
+
+// Draws one input quantity: mostly realistic, sometimes absurd, sometimes on a round value
+// where a search's root meets its grid.
+double Draw(std::mt19937_64& random, int32_t quantity) {
+  struct Range {
+    double Low, High, AbsurdLow, AbsurdHigh, Round;
+  };
+  static constexpr Range Ranges[] = {
+      {-40.0, 60.0, -300.0, 500.0, 1.0},  // DB, °C
+      {0.0, 100.0, -100.0, 500.0, 10.0},  // RH, %
+      {0.0, 0.04, -1.0, 5.0, 0.001},      // SH, kg/kg(DA)
+      {-10.0, 35.0, -1000.0, 1e4, 1.0},   // ENH, kcal/kg(DA)
+      {-40.0, 40.0, -300.0, 400.0, 1.0},  // WB, °C
+      {0.65, 1.0, -5.0, 100.0, 0.01},     // SV, m3/kg(DA)
+      {0.0, 60.0, -50.0, 2000.0, 1.0},    // VH, g/m3
+  };
+  const Range& r = Ranges[quantity];
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  const double kind = unit(random);
+  if (kind < 0.75) return r.Low + (r.High - r.Low) * unit(random);
+  if (kind < 0.9) return std::round((r.Low + (r.High - r.Low) * unit(random)) / r.Round) * r.Round;
+  return r.AbsurdLow + (r.AbsurdHigh - r.AbsurdLow) * unit(random);
+}
+
+struct SweepCase {
+  int32_t Code;
+  int States;
+  friend void PrintTo(const SweepCase& c, std::ostream* os) { *os << c.Code; }
+};
+
+class RandomSweep : public ::testing::TestWithParam<SweepCase> {};
+
+TEST_P(RandomSweep, GivesThePlainSearchsBitsForEveryState) {
+  const int32_t code = GetParam().Code;
+  std::mt19937_64 random(static_cast<uint64_t>(code) * 7919u);
+  const double pressures[] = {101325.0, 101325.0, 101325.0, 83400.0, 40000.0, 120000.0};
+  std::uniform_int_distribution<size_t> pressure(0, std::size(pressures) - 1);
+  int mismatches = 0;
+  for (int i = 0; i < GetParam().States / SweepScale && mismatches < 5; ++i) {
+    const double a = Draw(random, code / 10);
+    const double b = Draw(random, code % 10);
+    const auto result = SameAsPlainSearch(code, a, b, pressures[pressure(random)]);
+    if (!result) {
+      ++mismatches;
+      ADD_FAILURE() << result.message();
+    }
+  }
+}
+
+// The nested codes cost the plain search milliseconds a state: fewer of them.
+INSTANTIATE_TEST_SUITE_P(
+    Codes, RandomSweep,
+    ::testing::Values(SweepCase{1, 8000}, SweepCase{2, 6000}, SweepCase{3, 6000},
+                      SweepCase{4, 2000}, SweepCase{5, 6000}, SweepCase{6, 6000},
+                      SweepCase{12, 6000}, SweepCase{13, 6000}, SweepCase{14, 1500},
+                      SweepCase{15, 6000}, SweepCase{16, 6000}, SweepCase{23, 6000},
+                      SweepCase{24, 6000}, SweepCase{25, 6000}, SweepCase{26, 5000},
+                      SweepCase{35, 5000}, SweepCase{36, 5000}, SweepCase{45, 2000},
+                      SweepCase{46, 200}, SweepCase{56, 3000}),
+    [](const auto& info) { return "Code" + std::to_string(info.param.Code); });
+
+// The comparison above must be able to fail: with a margin that certifies readings on the wrong
+// side of the target, the same kind of sweep finds wet bulbs that differ from the plain search.
+TEST(WrongMargin, IsCaughtByTheComparison) {
+  PsychroParams p = InitPsychroParams();
+  std::mt19937_64 random(5);
+  std::uniform_real_distribution<double> dryBulb(-20.0, 50.0);
+  std::uniform_real_distribution<double> humidity(0.0, 0.02);
+  auto wetBulb = [&](double db, double sh, double marginFactor) {
+    double result = 0.0;
+    CertifiedStepSearch(
+        TemperatureSearch(&p), db, Overshoot::Above,
+        [&](double s) {
+          Reading reading{StatusFailed, 0.0, std::fabs(db) + 1.0};
+          reading.Status = DbFromWbSh(&p, &s, &sh, &reading.Value);
+          return reading;
+        },
+        SatPressureBranches, &result, std::nullopt, marginFactor);
+    return result;
+  };
+  int wrong = 0;
+  for (int i = 0; i < 2000 / SweepScale; ++i) {
+    const double db = dryBulb(random);
+    const double sh = humidity(random);
+    double plain = 0.0;
+    StepSearch(
+        TemperatureSearch(&p), db, Overshoot::Above,
+        [&](double s, double* value) { return DbFromWbSh(&p, &s, &sh, value); }, &plain);
+    EXPECT_EQ(wetBulb(db, sh, CertifiedMarginFactor), plain);
+    if (wetBulb(db, sh, -1e-9) != plain) ++wrong;
+  }
+  EXPECT_GT(wrong, 0);
+}
+
+}  // namespace
+}  // namespace vaporin

@@ -1,9 +1,11 @@
 #include "app/application.h"
 
+#include <QIcon>
 #include <QMessageBox>
 #include <QPalette>
 #include <QStyleFactory>
 
+#include "app/build_info.h"
 #include "app/error_message.h"
 
 namespace vaporin {
@@ -12,6 +14,15 @@ namespace {
 void ShowErrorBox(const QString& text) {
   QMessageBox box(QMessageBox::Critical, QStringLiteral("Vaporin"), text, QMessageBox::Ok);
   box.exec();
+}
+
+// The icon at every size drawn at build time.
+QIcon ApplicationIcon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    icon.addFile(QStringLiteral(":/vaporin/icon-%1.png").arg(size), QSize(size, size));
+  }
+  return icon;
 }
 
 QPalette VaporinPalette() {
@@ -32,6 +43,8 @@ QPalette VaporinPalette() {
 
 VaporinApplication::VaporinApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Vaporin"));
+  setDesktopFileName(QStringLiteral(VAPORIN_APP_ID));
+  setWindowIcon(ApplicationIcon());
   setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   setPalette(VaporinPalette());
 }

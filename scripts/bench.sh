@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
+scripts/install-deps.sh test
 cmake --preset default
 cmake --build --preset default --target engine_bench window_bench cli_bench
 for bench in engine_bench window_bench cli_bench; do

@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, only those that are missing.
+# Installs the Debian packages that are missing, and only those.
+#   scripts/install-deps.sh        what building and running Vaporin needs
+#   scripts/install-deps.sh test   that, and what the tests, the benchmarks and packaging need
 set -euo pipefail
 
 packages=(
   g++ cmake make
-  libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-svg-dev qt6-qpa-plugins
+  qt6-base-dev qt6-qpa-plugins librsvg2-bin
   fonts-dejavu-core fonts-liberation2 fonts-wqy-microhei
 )
+if [ "${1:-}" = "test" ]; then
+  packages+=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    desktop-file-utils appstream dpkg-dev file
+  )
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -23,6 +30,11 @@ fi
 echo "Installing missing packages: ${missing[*]}"
 asRoot=()
 if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null; then
+    echo "These packages are missing and installing them needs root. As root, run:" >&2
+    echo "  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+    exit 1
+  fi
   asRoot=(sudo)
 fi
 "${asRoot[@]}" apt-get update

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Vaporin and starts it.
+# Installs what is missing, builds Vaporin (the window only: no tests, no benchmarks) and starts
+# it. The program stays in build/run/app/vaporin; start it again from there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-cmake --preset default
-cmake --build --preset default --target vaporin
+cmake --preset run
+cmake --build --preset run --target vaporin
 
-exec build/default/app/vaporin
+exec build/run/app/vaporin

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the build into a fresh prefix and checks what a desktop takes from it.
+set -euo pipefail
+build="$1"
+prefix="$2"
+id=org.vaporin.Vaporin
+rm -rf "$prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+for file in bin/vaporin bin/vaporin-calc share/applications/$id.desktop \
+  share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
+  share/doc/vaporin/copyright; do
+  test -e "$prefix/$file" || { echo "not installed: $file"; exit 1; }
+done
+for size in 16 24 32 48 64 128 256; do
+  icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
+  file "$icon" | grep -q "PNG image data, $size x $size" || { echo "no ${size} px icon"; exit 1; }
+done
+desktop-file-validate "$prefix/share/applications/$id.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
+echo "installed files validate"

@@ -37,6 +37,7 @@ QPalette VaporinPalette() {
   palette.setColor(QPalette::Highlight, QColor(0x2a, 0x6f, 0x97));
   palette.setColor(QPalette::HighlightedText, Qt::white);
   palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x9a, 0xa5, 0xb1));
+  palette.setColor(QPalette::Disabled, QPalette::Base, QColor(0xee, 0xf1, 0xf4));
   return palette;
 }
 }  // namespace

@@ -1,9 +1,15 @@
 #include "app/list_row.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QResizeEvent>
 
 namespace vaporin {
+
+namespace {
+const QColor RowColour(0xff, 0xff, 0xff);
+const QColor RuleColour(0xdd, 0xe3, 0xe9);
+}  // namespace
 
 ListRow::ListRow(const QString& objectName, const QString& text, QWidget* parent)
     : QFrame(parent), title_(new QLabel(text, this)) {
@@ -34,6 +40,21 @@ void ListRow::Place(const Anchor& anchor) {
   } else {
     child->move(width() - anchor.RightMargin - child->width(), child->y());
   }
+}
+
+void ListRow::SetBoxed(bool boxed) {
+  boxed_ = boxed;
+  update();
+}
+
+void ListRow::paintEvent(QPaintEvent* event) {
+  if (!boxed_) {
+    QFrame::paintEvent(event);
+    return;
+  }
+  QPainter painter(this);
+  painter.fillRect(rect(), RowColour);
+  painter.fillRect(QRect(0, height() - 1, width(), 1), RuleColour);
 }
 
 void ListRow::changeEvent(QEvent* event) {

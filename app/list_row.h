@@ -25,8 +25,12 @@ class ListRow final : public QFrame {
   // Keeps `child` centred in the row.
   void AnchorCentre(QWidget* child);
 
+  // A row of the property list: white, with a rule under it; other rows show their parent.
+  void SetBoxed(bool boxed);
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   // The title takes the row's font, whatever a style sheet does to propagation.
   void changeEvent(QEvent* event) override;
 
@@ -39,6 +43,7 @@ class ListRow final : public QFrame {
 
   QLabel* title_;
   std::vector<Anchor> anchors_;
+  bool boxed_ = false;
 };
 
 }  // namespace vaporin

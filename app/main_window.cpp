@@ -52,9 +52,6 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QWidget(parent), platform_
   });
   ConnectGuarded(air_f, &ClickableLabel::Clicked, this, [this] { air_fClick(); });
   ConnectGuarded(Set_Button1, &QPushButton::clicked, this, [this] { Set_Button1Click(); });
-  ConnectGuarded(Panel_Con, &UnitPanel::ApplyClicked, this, [this] { Set_BtnClick(); });
-  ConnectGuarded(Panel_Con, &UnitPanel::SaveClicked, this, [this] { Set_SaveClick(); });
-  ConnectGuarded(Panel_Con, &UnitPanel::CancelClicked, this, [this] { BtnCancelClick(); });
   ConnectGuarded(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
   for (QLineEdit* box : Boxes()) box->installEventFilter(this);
   RunGuarded([this] { FormCreate(); });
@@ -117,10 +114,8 @@ void TForm1::ReadSettingsPassTwo() {
   } catch (const std::exception&) {
     // As in the first pass.
   }
-  if (stayOnTop == StayOnTopOn) {
-    SetStayOnTop(true);
-    Panel_Con->SetStayOnTopChecked(true);
-  }
+  // The panel's check box, once the panel is built, starts from the window.
+  if (stayOnTop == StayOnTopOn) SetStayOnTop(true);
 }
 
 void TForm1::MoveContentIntoScaledLayout() { ScaledLayout1->SetContent(MainLayout1); }
@@ -147,10 +142,8 @@ void TForm1::TakeOverDecimalSeparator() {
 }
 
 void TForm1::PrepareSettingsPanel() {
-  Panel_Con->hide();
+  // The panel itself is built when it is first opened: most runs never open it.
   RectMask->setGeometry(MainLayout1->rect());
-  Panel_Con->setParent(MainLayout1);
-  Panel_Con->raise();
 }
 
 void TForm1::FormDestroy() {
@@ -179,7 +172,9 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 
 void TForm1::FormResize() {
   PlaceHintAfterTitle(L_title1, TopL, TitleHintGap);
-  PlaceHintAfterTitle(Panel_Con->L_title2, Panel_Con->L_Unit, PanelHeadingGap);
+  if (Panel_Con != nullptr) {
+    PlaceHintAfterTitle(Panel_Con->L_title2, Panel_Con->L_Unit, PanelHeadingGap);
+  }
 
   const double width = VertScrollBox1->width();
   const double height = VertScrollBox1->height();

@@ -74,7 +74,7 @@ class TForm1 final : public QWidget {
   QPushButton* Set_Button1;
   QLabel* Image2;
   QWidget* RectMask;
-  UnitPanel* Panel_Con;
+  UnitPanel* Panel_Con = nullptr;  // built when first opened
   QListWidget* LB_txt;
   QTimer* Timer1;
 
@@ -128,6 +128,8 @@ class TForm1 final : public QWidget {
   void FillWindowWithScrollBox();
   void TakeOverDecimalSeparator();
   void PrepareSettingsPanel();
+  // The unit panel, built over the content in the current language on first use.
+  UnitPanel* BuildPanel();
 
   // The edit box `widget` is, if it is one.
   std::optional<EditBox> EditBoxOf(const QObject* widget) const;

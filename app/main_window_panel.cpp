@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include "app/application.h"
 #include "app/list_row.h"
 #include "app/main_window.h"
 #include "app/platform.h"
@@ -15,7 +16,24 @@ namespace {
 constexpr int PanelTop = 10;
 }  // namespace
 
+UnitPanel* TForm1::BuildPanel() {
+  if (Panel_Con != nullptr) return Panel_Con;
+  Panel_Con = new UnitPanel(MainLayout1);
+  Panel_Con->hide();
+  Panel_Con->raise();
+  ConnectGuarded(Panel_Con, &UnitPanel::ApplyClicked, this, [this] { Set_BtnClick(); });
+  ConnectGuarded(Panel_Con, &UnitPanel::SaveClicked, this, [this] { Set_SaveClick(); });
+  ConnectGuarded(Panel_Con, &UnitPanel::CancelClicked, this, [this] { BtnCancelClick(); });
+  Panel_Con->SetStayOnTopChecked(windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  TranslatableTexts texts({Panel_Con}, {Panel_Con->L_title2});
+  core_.TranslateTexts(texts.Texts());
+  texts.WriteBack();
+  FormResize();
+  return Panel_Con;
+}
+
 void TForm1::Set_Button1Click() {
+  BuildPanel();
   Panel_Con->move(static_cast<int>((ListBox1->width() - Panel_Con->width()) * 0.5), PanelTop);
   Panel_Con->ShowChoices(core_.Units(), core_.DecimalSeparator());
   ToolBar1->hide();
@@ -59,7 +77,9 @@ void TForm1::WriteChoicesToSettings() {
 
 void TForm1::ApplyLanguage() {
   const LocaleLanguage locale = platform_.UserLanguage();
-  TranslatableTexts texts({MainLayout1, Panel_Con}, {L_title1, Panel_Con->L_title2});
+  TranslatableTexts texts = Panel_Con != nullptr
+                               ? TranslatableTexts({MainLayout1, Panel_Con}, {L_title1, Panel_Con->L_title2})
+                               : TranslatableTexts({MainLayout1}, {L_title1});
   core_.ApplyLanguage({locale.IsoName.toStdString(), locale.NativeName.toStdString(),
                        locale.Script.toStdString(), locale.Territory.toStdString()},
                       texts.Texts());

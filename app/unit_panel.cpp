@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 
 #include "app/application.h"
@@ -38,6 +39,16 @@ constexpr int ButtonTop = 8;
 constexpr int ButtonWidth = 88;
 constexpr int ButtonHeight = 30;
 constexpr int LineWidth = 321;
+constexpr double CardRadius = 6.0;
+const QColor CardColour(0xf3, 0xf5, 0xf7);
+const QColor LineColour(0xc0, 0xc0, 0xc0);
+const QColor Accent(0x2a, 0x6f, 0x97);
+
+void Colour(QWidget* widget, QPalette::ColorRole role, const QColor& value) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, value);
+  widget->setPalette(palette);
+}
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -66,6 +77,8 @@ QFrame* SilverLine(const QString& name, QWidget* parent, int left, int top) {
   auto* line = new QFrame(parent);
   line->setObjectName(name);
   line->setGeometry(left, top, LineWidth, 1);
+  Colour(line, QPalette::Window, LineColour);
+  line->setAutoFillBackground(true);
   return line;
 }
 
@@ -99,11 +112,13 @@ void UnitPanel::BuildTitleBar() {
   L_title2->setFont(PixelFont(22, true));
   L_title2->move(10, 17);
   L_title2->adjustSize();
+  Colour(L_title2, QPalette::WindowText, Accent);
   L_Unit = new QLabel(Source(TextId::UnitConfiguration), ToolBar4);
   L_Unit->setObjectName(QStringLiteral("L_Unit"));
   L_Unit->setFont(PixelFont(16));
   L_Unit->move(96, 20);
   L_Unit->adjustSize();
+  Colour(L_Unit, QPalette::WindowText, QColor(0x52, 0x60, 0x6d));
   // Under the title bar, where it separates it from the rows.
   ud_line0 = SilverLine(QStringLiteral("ud_line0"), ToolBar4, 16, TitleBarHeight - 1);
 }
@@ -178,8 +193,18 @@ void UnitPanel::BuildButtons() {
     return button;
   };
   Set_Save = makeButton("Set_Save", TextId::Save, 37, &UnitPanel::SaveClicked);
+  Colour(Set_Save, QPalette::Button, Accent);
+  Colour(Set_Save, QPalette::ButtonText, Qt::white);
   Set_Btn = makeButton("Set_Btn", TextId::Apply, 133, &UnitPanel::ApplyClicked);
   BtnCancel = makeButton("BtnCancel", TextId::Cancel, 229, &UnitPanel::CancelClicked);
+}
+
+void UnitPanel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(CardColour);
+  painter.drawRoundedRect(QRectF(rect()), CardRadius, CardRadius);
 }
 
 void UnitPanel::ShowChoices(const UnitSettings& units, const std::string& separator) {

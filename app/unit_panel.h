@@ -79,6 +79,10 @@ class UnitPanel final : public QFrame {
   void ShowAltitudeUnit();
 
   std::optional<PressureEntry> pressure_;
+
+ protected:
+  // A rounded card, drawn rather than styled.
+  void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace vaporin

@@ -48,6 +48,10 @@ void Calculator::ApplyLanguage(const SystemLanguage& system, std::vector<std::st
   translator_.SelectLanguage(units_.LanguageCode, texts);
 }
 
+void Calculator::TranslateTexts(std::vector<std::string>& texts) {
+  translator_.SelectLanguage(units_.LanguageCode, texts);
+}
+
 UnitCaptions Calculator::Captions(const BaseTitles& titles) const {
   return ComposeUnitCaptions(titles, units_, separator_);
 }

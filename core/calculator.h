@@ -64,6 +64,8 @@ class Calculator {
 
   // Settles the language (the saved one, else the system's) and translates `texts` into it.
   void ApplyLanguage(const SystemLanguage& system, std::vector<std::string>& texts);
+  // Translates texts built in English into the language settled last.
+  void TranslateTexts(std::vector<std::string>& texts);
   // The rows' captions and the pressure hint from the base titles in the current language.
   UnitCaptions Captions(const BaseTitles& titles) const;
 

@@ -12,7 +12,7 @@ packages=(
 if [ "${1:-}" = "test" ]; then
   packages+=(
     libgtest-dev libgmock-dev libbenchmark-dev
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file libx11-dev xvfb
   )
 fi
 

@@ -75,7 +75,7 @@ class MainWindowTest : public QObject {
           "ListBoxItem7", "ListBoxItem8", "ListBoxItem9", "DB",           "RH",
           "VH",           "SH",           "DP",           "ENH",          "WB",
           "SV",           "air_f",        "Button1",      "Set_Button1",  "Image2",
-          "RectMask",     "Panel_Con",    "LB_txt"}) {
+          "RectMask",     "LB_txt"}) {
       QVERIFY2(content->findChild<QWidget*>(QString::fromLatin1(name)) != nullptr, name);
     }
     QCOMPARE(Form().objectName(), QStringLiteral("Form1"));
@@ -119,13 +119,19 @@ class MainWindowTest : public QObject {
     for (int i = 0; i < expected.size(); ++i) QCOMPARE(titles->item(i)->text(), expected[i]);
   }
 
-  void preparesThePanelAndTheMaskHidden() {
-    QVERIFY(Form().Panel_Con->isHidden());
-    QCOMPARE(Form().Panel_Con->parentWidget(), Form().MainLayout1);
-    // The panel is the front-most child of the content.
-    QCOMPARE(Form().MainLayout1->children().last(), Form().Panel_Con);
+  // The panel is built when the gear is first clicked, over the content, in front of it.
+  void buildsThePanelOnFirstUseOverTheContent() {
+    QVERIFY(Form().Panel_Con == nullptr);
     QVERIFY(Form().RectMask->isHidden());
     QCOMPARE(Form().RectMask->geometry(), Form().MainLayout1->rect());
+    Form().show();
+    QTest::mouseClick(Form().Set_Button1, Qt::LeftButton);
+    QVERIFY(Form().Panel_Con != nullptr);
+    QCOMPARE(Form().MainLayout1->findChild<QWidget*>(QStringLiteral("Panel_Con")),
+             Form().Panel_Con);
+    QCOMPARE(Form().Panel_Con->parentWidget(), Form().MainLayout1);
+    QCOMPARE(Form().MainLayout1->children().last(), Form().Panel_Con);
+    QVERIFY(Form().Panel_Con->isVisible());
   }
 
   void editBoxesAreCentredBoldWithoutInputMethodInTabOrder() {

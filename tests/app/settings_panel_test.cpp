@@ -46,19 +46,28 @@ class SettingsPanelTest : public QObject {
     driver_->LetTheTimerTick();
   }
 
+  // The panel as the user finds it behind the gear: built when first opened.
+  UnitPanel& Panel() {
+    if (Form().Panel_Con == nullptr) {
+      Click(Form().Set_Button1);
+      Click(Form().Panel_Con->BtnCancel);
+    }
+    return *Form().Panel_Con;
+  }
+
   QStringList PanelTexts() {
-    return {Form().Panel_Con->LBunit1->Text(), Form().Panel_Con->LBunit2->Text(),
-            Form().Panel_Con->LBunit3->Text(), Form().Panel_Con->LBunit4->Text(),
-            Form().Panel_Con->LBunit5->Text(), Form().Panel_Con->LBunit6->Text(),
-            Form().Panel_Con->LBlang1->Text(), Form().Panel_Con->LBstaytop->Text(),
-            Form().Panel_Con->L_Unit->text(),  Form().Panel_Con->Set_Save->text(),
-            Form().Panel_Con->Set_Btn->text(), Form().Panel_Con->BtnCancel->text()};
+    return {Panel().LBunit1->Text(), Panel().LBunit2->Text(),
+            Panel().LBunit3->Text(), Panel().LBunit4->Text(),
+            Panel().LBunit5->Text(), Panel().LBunit6->Text(),
+            Panel().LBlang1->Text(), Panel().LBstaytop->Text(),
+            Panel().L_Unit->text(),  Panel().Set_Save->text(),
+            Panel().Set_Btn->text(), Panel().BtnCancel->text()};
   }
 
   void ChooseLanguage(int index) {
     Click(Form().Set_Button1);
-    Form().Panel_Con->CB7->setCurrentIndex(index);
-    Click(Form().Panel_Con->Set_Btn);
+    Panel().CB7->setCurrentIndex(index);
+    Click(Panel().Set_Btn);
   }
 
  private slots:
@@ -79,29 +88,29 @@ class SettingsPanelTest : public QObject {
 
   void opensOverDimmedRowsAndCancelChangesNothing() {
     Click(Form().Set_Button1);
-    QVERIFY(Form().Panel_Con->isVisible());
+    QVERIFY(Panel().isVisible());
     QVERIFY(Form().RectMask->isVisible());
     QVERIFY(!Form().ListBox1->isVisible());
     QVERIFY(!Form().ToolBar1->isVisible());
-    QCOMPARE(Form().Panel_Con->pos(), QPoint(16, 10));
-    QCOMPARE(Form().Panel_Con->CB1->currentIndex(), 0);
-    Form().Panel_Con->CB1->setCurrentIndex(1);
-    Click(Form().Panel_Con->BtnCancel);
-    QVERIFY(!Form().Panel_Con->isVisible());
+    QCOMPARE(Panel().pos(), QPoint(16, 10));
+    QCOMPARE(Panel().CB1->currentIndex(), 0);
+    Panel().CB1->setCurrentIndex(1);
+    Click(Panel().BtnCancel);
+    QVERIFY(!Panel().isVisible());
     QVERIFY(!Form().RectMask->isVisible());
     QVERIFY(Form().ListBox1->isVisible());
     QCOMPARE(Form().Core().Units().TemperatureUnit, UnitOfTemperature::Celsius);
     QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Dry Bulb Temperature[°C]"));
     Click(Form().Set_Button1);
-    QCOMPARE(Form().Panel_Con->CB1->currentIndex(), 0);  // reopening shows the units in force
+    QCOMPARE(Panel().CB1->currentIndex(), 0);  // reopening shows the units in force
   }
 
   void applyShowsAFullDisplayInTheNewUnitsWithoutWritingTheFile() {
     ShowTheOverviewState();
     Click(Form().Set_Button1);
-    Form().Panel_Con->CB1->setCurrentIndex(1);  // °F
-    Form().Panel_Con->CB5->setCurrentIndex(1);  // Btu/lb
-    Click(Form().Panel_Con->Set_Btn);
+    Panel().CB1->setCurrentIndex(1);  // °F
+    Panel().CB5->setCurrentIndex(1);  // Btu/lb
+    Click(Panel().Set_Btn);
     QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Dry Bulb Temperature[°F]"));
     QCOMPARE(Form().ListBoxItem4->Text(), QStringLiteral(" Dew Point Temperature[°F]"));
     QCOMPARE(Form().ListBoxItem6->Text(), QStringLiteral(" Wet Bulb Temperature[°F]"));
@@ -119,8 +128,8 @@ class SettingsPanelTest : public QObject {
     Form().DB->setFocus(Qt::MouseFocusReason);
     QTest::keyClicks(Form().DB, QStringLiteral("25"));
     Click(Form().Set_Button1);
-    Form().Panel_Con->CB1->setCurrentIndex(2);  // K
-    Click(Form().Panel_Con->Set_Btn);
+    Panel().CB1->setCurrentIndex(2);  // K
+    Click(Panel().Set_Btn);
     QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Dry Bulb Temperature[K]"));
     QCOMPARE(Form().DB->text(), QStringLiteral("25"));
     QVERIFY(!Form().Core().DisplayLock());
@@ -130,8 +139,8 @@ class SettingsPanelTest : public QObject {
     ShowTheOverviewState();
     const QString shown = Form().DB->text() + Form().SV->text();
     Click(Form().Set_Button1);
-    Form().Panel_Con->CB4->setCurrentIndex(1);
-    Click(Form().Panel_Con->Set_Btn);
+    Panel().CB4->setCurrentIndex(1);
+    Click(Panel().Set_Btn);
     QCOMPARE(Form().TopL->text(), QStringLiteral("Input 2 params(760mmHg)"));
     QCOMPARE(Form().DB->text() + Form().SV->text(), shown);
   }
@@ -145,12 +154,12 @@ class SettingsPanelTest : public QObject {
   void anAltitudeSetsThePressureThatApplySolvesAt() {
     ShowTheOverviewState();
     Click(Form().Set_Button1);
-    QCOMPARE(Form().Panel_Con->EPatm->text(), QStringLiteral("101.325"));
-    QCOMPARE(Form().Panel_Con->EAlt->text(), QStringLiteral("0"));
-    QCOMPARE(Form().Panel_Con->LAltUnit->text(), QStringLiteral("m"));
-    Retype(Form().Panel_Con->EAlt, QStringLiteral("1600"));
-    QCOMPARE(Form().Panel_Con->EPatm->text(), QStringLiteral("83.524"));
-    Click(Form().Panel_Con->Set_Btn);
+    QCOMPARE(Panel().EPatm->text(), QStringLiteral("101.325"));
+    QCOMPARE(Panel().EAlt->text(), QStringLiteral("0"));
+    QCOMPARE(Panel().LAltUnit->text(), QStringLiteral("m"));
+    Retype(Panel().EAlt, QStringLiteral("1600"));
+    QCOMPARE(Panel().EPatm->text(), QStringLiteral("83.524"));
+    Click(Panel().Set_Btn);
     QCOMPARE(Form().TopL->text(), QStringLiteral("Input 2 params(83.524kPa)"));
     QCOMPARE(Form().DB->text(), QStringLiteral("25.00"));
     QCOMPARE(Form().RH->text(), QStringLiteral("50.00"));
@@ -159,31 +168,31 @@ class SettingsPanelTest : public QObject {
 
   void aPressureOutsideTheRangeIsRefused() {
     Click(Form().Set_Button1);
-    Retype(Form().Panel_Con->EPatm, QStringLiteral("90"));
-    QCOMPARE(Form().Panel_Con->EAlt->text(), QStringLiteral("988"));
-    Retype(Form().Panel_Con->EPatm, QStringLiteral("30"));
-    QCOMPARE(Form().Panel_Con->EAlt->text(), QStringLiteral("988"));  // the last accepted
-    Click(Form().Panel_Con->Set_Btn);
+    Retype(Panel().EPatm, QStringLiteral("90"));
+    QCOMPARE(Panel().EAlt->text(), QStringLiteral("988"));
+    Retype(Panel().EPatm, QStringLiteral("30"));
+    QCOMPARE(Panel().EAlt->text(), QStringLiteral("988"));  // the last accepted
+    Click(Panel().Set_Btn);
     QCOMPARE(Form().Core().Units().PressurePa, 90000);
     QCOMPARE(Form().TopL->text(), QStringLiteral("Input 2 params(90.000kPa)"));
   }
 
   void thePressureRowFollowsTheUnitsChosen() {
     Click(Form().Set_Button1);
-    Form().Panel_Con->CB4->setCurrentIndex(1);  // mmHg
-    QCOMPARE(Form().Panel_Con->EPatm->text(), QStringLiteral("760"));
-    Form().Panel_Con->CB1->setCurrentIndex(1);  // °F: the altitude in feet
-    QCOMPARE(Form().Panel_Con->LAltUnit->text(), QStringLiteral("ft"));
-    Retype(Form().Panel_Con->EAlt, QStringLiteral("5249"));
-    QCOMPARE(Form().Panel_Con->EPatm->text(), QStringLiteral("626"));
-    Click(Form().Panel_Con->BtnCancel);
+    Panel().CB4->setCurrentIndex(1);  // mmHg
+    QCOMPARE(Panel().EPatm->text(), QStringLiteral("760"));
+    Panel().CB1->setCurrentIndex(1);  // °F: the altitude in feet
+    QCOMPARE(Panel().LAltUnit->text(), QStringLiteral("ft"));
+    Retype(Panel().EAlt, QStringLiteral("5249"));
+    QCOMPARE(Panel().EPatm->text(), QStringLiteral("626"));
+    Click(Panel().BtnCancel);
     QCOMPARE(Form().Core().Units().PressurePa, 101325);  // Cancel keeps the pressure in force
   }
 
   void saveKeepsThePressureForTheNextStart() {
     Click(Form().Set_Button1);
-    Retype(Form().Panel_Con->EPatm, QStringLiteral("83.4"));
-    Click(Form().Panel_Con->Set_Save);
+    Retype(Panel().EPatm, QStringLiteral("83.4"));
+    Click(Panel().Set_Save);
     QVERIFY(ReadSettings().contains("\r\npatm=83400\r\n"));
     driver_->Form.reset();
     driver_->Open();
@@ -194,11 +203,11 @@ class SettingsPanelTest : public QObject {
 
   void saveWritesTheChoicesInOrderThenExitAddsTheGeometry() {
     Click(Form().Set_Button1);
-    Form().Panel_Con->CB3->setCurrentIndex(1);
-    Form().Panel_Con->CB7->setCurrentIndex(0);
-    Form().Panel_Con->CBstaytop->setChecked(true);
-    Click(Form().Panel_Con->Set_Save);
-    QVERIFY(!Form().Panel_Con->isVisible());
+    Panel().CB3->setCurrentIndex(1);
+    Panel().CB7->setCurrentIndex(0);
+    Panel().CBstaytop->setChecked(true);
+    Click(Panel().Set_Save);
+    QVERIFY(!Panel().isVisible());
     QCOMPARE(ReadSettings(), QByteArray("\xEF\xBB\xBF[setting]\r\nte=0\r\nah=0\r\nsh=1\r\npr=0\r\n"
                                         "en=0\r\nsv=0\r\nlang=0\r\nstayontop=1\r\n"
                                         "patm=101325\r\n\r\n"));
@@ -212,19 +221,20 @@ class SettingsPanelTest : public QObject {
                         "pos_height=400\r\n\r\n"));
     driver_->Open();  // and the next start reads them
     QCOMPARE(Form().Core().Units().SpecificHumidityUnit, UnitOfSpecHumidity::GramsPerKg);
-    QCOMPARE(Form().Panel_Con->LBunit1->Text(), QStringLiteral(" Temperatur"));
-    QVERIFY(Form().Panel_Con->CBstaytop->isChecked());
+    Click(Form().Set_Button1);
+    QCOMPARE(Panel().LBunit1->Text(), QStringLiteral(" Temperatur"));
+    QVERIFY(Panel().CBstaytop->isChecked());
     QVERIFY(Form().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   }
 
   void stayOnTopWaitsForApply() {
     Click(Form().Set_Button1);
-    Form().Panel_Con->CBstaytop->setChecked(true);
-    Click(Form().Panel_Con->BtnCancel);
+    Panel().CBstaytop->setChecked(true);
+    Click(Panel().BtnCancel);
     QVERIFY(!Form().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     Click(Form().Set_Button1);
-    QVERIFY(Form().Panel_Con->CBstaytop->isChecked());
-    Click(Form().Panel_Con->Set_Btn);
+    QVERIFY(Panel().CBstaytop->isChecked());
+    Click(Panel().Set_Btn);
     QVERIFY(Form().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(Form().isVisible());
   }
@@ -233,19 +243,19 @@ class SettingsPanelTest : public QObject {
     const QStringList english = PanelTexts();
     QCOMPARE(english[3], QStringLiteral(" Atomospheric"));
     ChooseLanguage(5);
-    QCOMPARE(Form().Panel_Con->LBunit1->Text(), QStringLiteral(" \u3000温度 T"));
+    QCOMPARE(Panel().LBunit1->Text(), QStringLiteral(" \u3000温度 T"));
     QCOMPARE(Form().TopL->text(), QStringLiteral("\uff12つの状態値を入力(101.325kPa)"));
     ChooseLanguage(0);
-    QCOMPARE(Form().Panel_Con->LBunit1->Text(), QStringLiteral(" Temperatur"));
-    QCOMPARE(Form().Panel_Con->LBunit4->Text(), QStringLiteral(" Luftdruck"));
+    QCOMPARE(Panel().LBunit1->Text(), QStringLiteral(" Temperatur"));
+    QCOMPARE(Panel().LBunit4->Text(), QStringLiteral(" Luftdruck"));
     QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Trockentemperatur[°C]"));
     QCOMPARE(Form().LB_txt->item(0)->text(), QStringLiteral("Zwei Eingabeparameter"));
     ChooseLanguage(1);
     QCOMPARE(PanelTexts(), english);
     QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Dry Bulb Temperature[°C]"));
     QCOMPARE(Form().L_title1->text(), QStringLiteral("Vaporin"));
-    QCOMPARE(Form().Panel_Con->L_title2->text(), QStringLiteral("Vaporin"));
-    QCOMPARE(Form().Panel_Con->CB7->itemText(6), QStringLiteral("Pусский"));
+    QCOMPARE(Panel().L_title2->text(), QStringLiteral("Vaporin"));
+    QCOMPARE(Panel().CB7->itemText(6), QStringLiteral("Pусский"));
   }
 
   void startsInTheSystemsLanguage_data() {
@@ -272,9 +282,9 @@ class SettingsPanelTest : public QObject {
     driver_->Platform->Language = {iso, QString(), QString(), territory};
     driver_->Open();
     QCOMPARE(Form().Core().Units().LanguageIndex, index);
-    QCOMPARE(Form().Panel_Con->Set_Save->text(), saveCaption);
+    QCOMPARE(Panel().Set_Save->text(), saveCaption);
     Click(Form().Set_Button1);
-    QCOMPARE(Form().Panel_Con->CB7->currentIndex(), index);
+    QCOMPARE(Panel().CB7->currentIndex(), index);
   }
 
   void aSavedLanguageWinsOverTheSystems() {
@@ -286,22 +296,22 @@ class SettingsPanelTest : public QObject {
     driver_->Platform->Language = {QStringLiteral("de"), QString(), QString(), QString()};
     driver_->Open();
     QCOMPARE(Form().Core().Units().LanguageCode, std::string("ja"));
-    QCOMPARE(Form().Panel_Con->BtnCancel->text(), QStringLiteral("キャンセル"));
+    QCOMPARE(Panel().BtnCancel->text(), QStringLiteral("キャンセル"));
   }
 
   void aSaveThatCannotWriteReportsAndKeepsThePanelOpen() {
     QVERIFY(QDir().mkpath(SettingsPath()));  // a folder where the file should be
     Click(Form().Set_Button1);
-    Form().Panel_Con->CB1->setCurrentIndex(1);
-    Click(Form().Panel_Con->Set_Save);
+    Panel().CB1->setCurrentIndex(1);
+    Click(Panel().Set_Save);
     QCOMPARE(ErrorsShown.size(), 1);
     QVERIFY(ErrorsShown.front().startsWith(QStringLiteral("Cannot write the settings file")));
     QVERIFY(ErrorsShown.front().endsWith(QStringLiteral(".")));
-    QVERIFY(Form().Panel_Con->isVisible());
+    QVERIFY(Panel().isVisible());
     QCOMPARE(Form().Core().Units().TemperatureUnit,
              UnitOfTemperature::Fahrenheit);  // applied all the same
     QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Dry Bulb Temperature[°F]"));
-    Click(Form().Panel_Con->BtnCancel);
+    Click(Panel().BtnCancel);
     QVERIFY(QDir().rmdir(SettingsPath()));
     ErrorsShown.clear();
   }

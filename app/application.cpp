@@ -16,10 +16,11 @@ void ShowErrorBox(const QString& text) {
   box.exec();
 }
 
-// The icon at every size drawn at build time.
+// The window's icon at the sizes title bars and task bars show; every size it has goes to the
+// window system at start, and the desktop's icon theme has the larger ones.
 QIcon ApplicationIcon() {
   QIcon icon;
-  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+  for (const int size : {16, 32, 48}) {
     icon.addFile(QStringLiteral(":/vaporin/icon-%1.png").arg(size), QSize(size, size));
   }
   return icon;

@@ -28,9 +28,14 @@ struct Reading {
 struct Pieces {
   std::array<double, 3> Bounds;
   size_t Count;
+  // Whether the probe may fail low in a piece as well as high (succeeding in between): then
+  // the lowest trial value skipped is checked as the highest is.
+  bool MayFailLow = false;
 };
 
 inline constexpr Pieces WholeRange{{}, 0};
+// A probe through a search that can give up at the low end too.
+inline constexpr Pieces WholeRangeFailingEitherEnd{{}, 0, true};
 
 // Two trial values that probably bracket the crossing, from a cheap model of the relation: a
 // search that starts from them finds its crossing in a few readings. A wrong guess costs two
@@ -105,6 +110,8 @@ class CertifiedSearch {
         s += step;
         if (s <= notOverUpTo && s >= bottom) {
           if (++probesBelowTarget > MaxProbesBelowTarget) return StatusFailed;
+          double& lowest = states_[lastPiece_].SkippedNotOver;
+          lowest = std::min(lowest, s);
           if (IsWhole(s) && IsWhole(step) && std::fabs(notOverUpTo) < ExactWholeLimit) {
             // Whole numbers add up exactly: the run's end without its additions.
             double steps = std::floor((notOverUpTo - s) / step);
@@ -141,6 +148,10 @@ class CertifiedSearch {
       if (piece.SkippedOver > piece.HighestSuccess && Failed(probe_(piece.SkippedOver).Status)) {
         return StatusFailed;
       }
+      if (pieces_.MayFailLow && piece.SkippedNotOver < piece.LowestSuccess &&
+          Failed(probe_(piece.SkippedNotOver).Status)) {
+        return StatusFailed;
+      }
     }
     return StoreFinite(s, result);
   }
@@ -151,6 +162,7 @@ class CertifiedSearch {
   static constexpr int MaxRootSteps = 200;
   static constexpr double MarginGrowth = 4.0;
   static constexpr double MaxMarginGrowth = 1e30;
+  static constexpr double CertifyFloorFraction = 0.25;
   // Whole numbers below this add up without rounding.
   static constexpr double ExactWholeLimit = 4503599627370496.0;  // 2^52
 
@@ -160,7 +172,9 @@ class CertifiedSearch {
     double NotOverUpTo = -Infinity;  // every trial value up to here is certified not over
     double OverFrom = Infinity;      // every trial value from here on is certified over
     double HighestSuccess = -Infinity;
+    double LowestSuccess = Infinity;
     double SkippedOver = -Infinity;
+    double SkippedNotOver = Infinity;  // the lowest
     bool Analysed = false;
   };
 
@@ -192,6 +206,7 @@ class CertifiedSearch {
     PieceState& piece = states_[PieceOf(x)];
     if (Failed(reading.Status)) return {true, 0.0, 0.0, false};
     piece.HighestSuccess = std::max(piece.HighestSuccess, x);
+    piece.LowestSuccess = std::min(piece.LowestSuccess, x);
     const bool above = overshoot_ == Overshoot::Above;
     const double distance = above ? reading.Value - target_ : target_ - reading.Value;
     const double margin =
@@ -216,7 +231,10 @@ class CertifiedSearch {
       piece.Analysed = true;
       Analyse(i, s, step);
     }
-    if (s <= piece.NotOverUpTo) return Outcome::NotOver;
+    if (s <= piece.NotOverUpTo) {
+      piece.SkippedNotOver = std::min(piece.SkippedNotOver, s);
+      return Outcome::NotOver;
+    }
     if (s >= piece.OverFrom) {
       piece.SkippedOver = std::max(piece.SkippedOver, s);
       return Outcome::Over;
@@ -281,10 +299,9 @@ class CertifiedSearch {
     double dHi = fHi;
     bool hiFailed = atHi.Failed;
     for (int n = 0; n < MaxRootSteps; ++n) {
-      if (!(hi - lo > 4.0 * std::numeric_limits<double>::epsilon() *
-                          std::max(std::fabs(lo), std::fabs(hi)))) {
-        return;
-      }
+      // Within the search's tolerance of each other the two certificates leave a trial value
+      // or two between them, which the search reads itself.
+      if (!(hi - lo > family_.Tolerance)) return;
       double x = lo + 0.5 * (hi - lo);
       // Anderson-Björck: a secant step, the distance of an end kept running scaled down.
       if (!hiFailed && fHi > fLo) {
@@ -318,7 +335,9 @@ class CertifiedSearch {
   // Readings on either side of one within the margin of the target, each as near as certifies
   // its side; `guess` is a first distance to try (the margin over the probe's slope).
   void Certify(double x, double guess) {
-    const double smallest = std::max(std::fabs(x), 1.0) * std::numeric_limits<double>::epsilon();
+    // Closer than a fraction of the search's tolerance a certificate saves no reading: trial
+    // values lie that far apart at the finest level.
+    const double smallest = family_.Tolerance * CertifyFloorFraction;
     const double first = std::isfinite(guess) && guess > smallest ? guess : smallest;
     // Both first readings at once; they do not wait for each other.
     const Reading firstBelow = probe_(x - first);

@@ -1,6 +1,9 @@
 #include "engine/search_relations.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 #include "engine/certified_search.h"
@@ -69,7 +72,7 @@ std::optional<Bracket> GuessFromHumidityRatio(const PsychroParams* p, double sh,
 
 // The wet bulb of (db, sh) on Magnus's curve: a few Newton steps on the energy balance.
 std::optional<Bracket> GuessWetBulb(const PsychroParams* p, double db, double sh) {
-  constexpr int NewtonSteps = 3;
+  constexpr int NewtonSteps = 2;
   const double epsilon = p->MolarMassWater / p->MolarMassAir;
   const double pressure = InHPa(p, p->PAtmMmHg);
   const double b = p->CpVapour * sh + p->CpAir;
@@ -91,6 +94,204 @@ std::optional<Bracket> GuessWetBulb(const PsychroParams* p, double db, double sh
     t -= (g - db) / dg;
   }
   return Around(t);
+}
+
+constexpr double GasConstAirKJPerKgK = 0.2871;
+constexpr double GramsPerKg = 1000.0;
+constexpr double TypicalVolume = 0.85;                // m3/kg(DA), a first guess only
+constexpr double HumidityRatioGuessHalfWidth = 1e-6;  // kg/kg(DA)
+// DbFromSvSh falls with the humidity ratio on either side of the ratio where its divisor
+// 1.6078 SH + 1 vanishes.
+constexpr Pieces AboveThePole{{-1.0 / MolarMassRatioAirToWater}, 1};
+
+std::optional<Bracket> AroundHumidityRatio(double sh) {
+  if (!std::isfinite(sh)) return std::nullopt;
+  return Bracket{sh - HumidityRatioGuessHalfWidth, sh + HumidityRatioGuessHalfWidth};
+}
+
+// An absolute-humidity probe through a searched humidity ratio, read with its rounding scale.
+// Its value falls with the dry bulb: the humidity ratio found never rises with it, and a
+// positive one over a growing volume falls.
+template <typename Probe>
+auto VolumetricReading(Probe& probe) {
+  return [&probe](double s) {
+    Reading reading{StatusFailed, 0.0, 0.0};
+    reading.Status = probe(s, &reading.Value);
+    reading.ErrorScale = std::fabs(reading.Value);
+    return reading;
+  };
+}
+
+// Whether the wet bulb WbFromDbSh(db, sh) lies above `wb`, as the nested searches ask it: settled
+// from a few energy-balance readings at fixed wet bulbs (their saturation pressures read once
+// for all questions), the exact search only where those readings do not settle it.
+//
+// The wet-bulb search reads DbFromWbSh(t, sh), rising with t within each branch, against db:
+// - if the reading at wb is clearly above db and the first trial value of the first level at or
+//   above wb overshoots, every trial wet bulb from wb up to there overshoots, so the search
+//   ends below wb: not above;
+// - if the reading at wb + gap is clearly below db (and the lower branches' tops too), every
+//   trial value up to there stays below, and a first-level trial value that overshoots without
+//   failing further up ends the search: it ends above wb + gap minus its last step, above wb;
+// - if every first-level trial value that does not boil stays clearly below db, the search
+//   reaches one that boils, and fails.
+class WetBulbAbove {
+ public:
+  WetBulbAbove(PsychroParams* p, double wb)
+      : p_(p),
+        wb_(wb),
+        atWb_{wb},
+        aboveWb_{wb + Gap},
+        firstGrid_{FirstGridAtOrAbove(p, wb)},
+        branchTops_{Fixed{-std::numeric_limits<double>::denorm_min()},
+                    Fixed{std::nextafter(100.0, 0.0)}} {}
+
+  ProbeOutcome operator()(double db, double sh) {
+    if (sh > SearchlessShLimit)
+      return WbAboveShLimitC > wb_ ? ProbeOutcome::Over : ProbeOutcome::NotOver;
+    if (sh >= 0.0 && std::isfinite(db)) {
+      if (NotAbove(db, sh)) return ProbeOutcome::NotOver;
+      if (Above(db, sh)) return ProbeOutcome::Over;
+      if (NeverReached(db, sh)) return ProbeOutcome::Fail;
+    }
+    double w;
+    if (Failed(WbFromDbSh(p_, &db, &sh, &w))) return ProbeOutcome::Fail;
+    return w > wb_ ? ProbeOutcome::Over : ProbeOutcome::NotOver;
+  }
+
+ private:
+  // More than ten times the wet-bulb search's last step (1e-8 °C).
+  static constexpr double Gap = 1e-7;               // °C
+  static constexpr double FirstGridStart = -270.0;  // °C, TemperatureSearch's start
+  static constexpr double FirstGridStep = 10.0;     // °C
+  static constexpr double FirstGridEnd = 370.0;     // °C, the last below the critical point
+
+  enum Branch { Ice, Water, Beyond };
+  static Branch BranchOf(double t) { return t < 0.0 ? Ice : t < 100.0 ? Water : Beyond; }
+
+  static double FirstGridAtOrAbove(const PsychroParams* p, double t) {
+    const SearchFamily family = TemperatureSearch(p);
+    const double k = std::max(1.0, std::ceil((t - family.Start) / family.FirstStep));
+    return family.Start + k * family.FirstStep;
+  }
+
+  // A fixed wet bulb and its saturation pressure, read once.
+  struct Fixed {
+    double T;
+    bool Read = false;
+    int32_t Status = StatusFailed;
+    double Pws = 0.0;
+  };
+
+  const Fixed& Read(Fixed& at) {
+    if (!at.Read) {
+      at.Read = true;
+      at.Status = SatPressure(p_, &at.T, &at.Pws);
+    }
+    return at;
+  }
+
+  struct Balance {
+    bool Ok;
+    double Db;
+    double Margin;
+  };
+
+  // DbFromWbSh(t, sh) as the search reads it, with the margin its readings are certified by.
+  Balance BalanceAt(Fixed& at, double db, double sh) {
+    const Fixed& fixed = Read(at);
+    double g = 0.0;
+    if (Failed(fixed.Status) || Failed(DbFromWbShAt(p_, &fixed.T, &fixed.Pws, &sh, &g))) {
+      return {false, 0.0, 0.0};
+    }
+    const double scale = (std::fabs(g) + TemperatureErrorFloor) * Amplification(p_, fixed.Pws);
+    return {true, g, CertifiedMarginFactor * (scale + std::fabs(g) + std::fabs(db))};
+  }
+
+  // Every trial value from wb up to the first first-level one at or above it overshoots: the
+  // reading at wb clearly, the branch rising up to its top, and that first-level value (in
+  // the same branch, or on the bound of the next) by its own exact reading.
+  bool NotAbove(double db, double sh) {
+    const Balance atWb = BalanceAt(atWb_, db, sh);
+    if (!atWb.Ok || !(atWb.Db - db > atWb.Margin)) return false;
+    const Balance atGrid = BalanceAt(firstGrid_, db, sh);
+    return atGrid.Ok && atGrid.Db > db;
+  }
+
+  // Every trial value up to wb + gap stays below: its reading clearly, each lower branch by
+  // the clear reading at its top.
+  bool Above(double db, double sh) {
+    const Balance atAbove = BalanceAt(aboveWb_, db, sh);
+    if (!atAbove.Ok || !(db - atAbove.Db >= atAbove.Margin)) return false;
+    const Branch branch = BranchOf(aboveWb_.T);
+    for (int lower = Ice; lower < branch; ++lower) {
+      const Balance atTop = BalanceAt(branchTops_[static_cast<size_t>(lower)], db, sh);
+      if (!atTop.Ok || !(db - atTop.Db >= atTop.Margin)) return false;
+    }
+    Fixed* last = LastGrid();
+    if (last == nullptr || !(last->T > aboveWb_.T)) return false;
+    const Balance atLast = BalanceAt(*last, db, sh);
+    return atLast.Ok && atLast.Db > db;
+  }
+
+  // Every first-level trial value up to the last that does not boil stays clearly below db: the
+  // search goes on to the next one, which fails.
+  bool NeverReached(double db, double sh) {
+    Fixed* last = LastGrid();
+    if (last == nullptr) return false;
+    const Balance atLast = BalanceAt(*last, db, sh);
+    if (!atLast.Ok || !(db - atLast.Db >= atLast.Margin)) return false;
+    for (int lower = Ice; lower < BranchOf(last->T); ++lower) {
+      const Balance atTop = BalanceAt(branchTops_[static_cast<size_t>(lower)], db, sh);
+      if (!atTop.Ok || !(db - atTop.Db >= atTop.Margin)) return false;
+    }
+    return true;
+  }
+
+  // The last first-level trial value whose saturation pressure stays below the atmospheric
+  // one, found once by halving (the pressure rises with the temperature).
+  Fixed* LastGrid() {
+    if (!lastGridFound_) {
+      lastGridFound_ = true;
+      auto boils = [this](double t) {
+        Fixed at{t};
+        const Fixed& read = Read(at);
+        double sh;
+        return Failed(read.Status) || Failed(ShFromPv(p_, &p_->PAtmMmHg, &read.Pws, &sh));
+      };
+      double low = FirstGridStart + FirstGridStep;
+      double high = FirstGridEnd;
+      if (boils(low)) return nullptr;
+      if (!boils(high)) {
+        low = high;
+      } else {
+        while (high - low > FirstGridStep) {
+          const double middle =
+              low + std::floor((high - low) / FirstGridStep / 2.0) * FirstGridStep;
+          (boils(middle) ? high : low) = middle;
+        }
+      }
+      lastGrid_ = Fixed{low};
+      hasLastGrid_ = true;
+    }
+    return hasLastGrid_ ? &lastGrid_ : nullptr;
+  }
+
+  PsychroParams* p_;
+  double wb_;
+  Fixed atWb_;
+  Fixed aboveWb_;
+  Fixed firstGrid_;
+  std::array<Fixed, 2> branchTops_;  // the ice branch's and the water branch's
+  Fixed lastGrid_{0.0};
+  bool lastGridFound_ = false;
+  bool hasLastGrid_ = false;
+};
+
+// ShFromDbWb asking its wet-bulb questions of one WetBulbAbove.
+int32_t ShFromDbWbBy(PsychroParams* p, WetBulbAbove& above, double db, double* result) {
+  return OutcomeStepSearch(
+      HumidityRatioSearch(p), [&](double s) { return above(db, s); }, result);
 }
 
 // A probe through the humidity ratio at (trial dry bulb, relative humidity): its reading of
@@ -167,42 +368,79 @@ int32_t DpFromSh(PsychroParams* p, const double* sh, double* result) {
 }
 
 int32_t ShFromDbWb(PsychroParams* p, const double* db, const double* wb, double* result) {
-  return StepSearch(
-      HumidityRatioSearch(p), *wb, Overshoot::Above,
-      [&](double s, double* value) { return WbFromDbSh(p, db, &s, value); }, result);
+  WetBulbAbove above(p, *wb);
+  return ShFromDbWbBy(p, above, *db, result);
 }
 
 int32_t ShFromDbSv(PsychroParams* p, const double* db, const double* sv, double* result) {
-  return StepSearch(
+  // The dry bulb of a volume falls as the humidity ratio rises, for a positive volume.
+  if (!(*sv > 0.0)) {
+    return StepSearch(
+        HumidityRatioSearch(p), *db, Overshoot::Below,
+        [&](double s, double* value) { return DbFromSvSh(p, sv, &s, value); }, result);
+  }
+  // The humidity ratio at which DbFromSvSh gives db, solved for.
+  const double crossing =
+      (*sv * p->PAtmKPa / (GasConstAirKJPerKgK * (*db + p->KelvinOffset)) - 1.0) /
+      MolarMassRatioAirToWater;
+  return CertifiedStepSearch(
       HumidityRatioSearch(p), *db, Overshoot::Below,
-      [&](double s, double* value) { return DbFromSvSh(p, sv, &s, value); }, result);
+      [&](double s) {
+        Reading reading{StatusFailed, 0.0, 0.0};
+        reading.Status = DbFromSvSh(p, sv, &s, &reading.Value);
+        // DB + KelvinOffset, less the offset.
+        reading.ErrorScale = std::fabs(reading.Value) + p->KelvinOffset;
+        return reading;
+      },
+      AboveThePole, result, AroundHumidityRatio(crossing));
 }
 
 int32_t ShFromSvWb(PsychroParams* p, const double* sv, const double* wb, double* result) {
-  return StepSearch(
-      HumidityRatioSearch(p), *wb, Overshoot::Above,
-      [&](double s, double* value) {
+  WetBulbAbove above(p, *wb);
+  return OutcomeStepSearch(
+      HumidityRatioSearch(p),
+      [&](double s) {
         double db;
-        if (Failed(DbFromSvSh(p, sv, &s, &db))) return StatusFailed;
-        return WbFromDbSh(p, &db, &s, value);
+        if (Failed(DbFromSvSh(p, sv, &s, &db))) return ProbeOutcome::Fail;
+        return above(db, s);
       },
       result);
 }
 
 int32_t DbFromWbVh(PsychroParams* p, const double* wb, const double* vh, double* result) {
-  return StepSearch(
-      TemperatureSearch(p), *vh, Overshoot::Below,
-      ThroughSh(
-          p, [&](double s, double* sh) { return ShFromDbWb(p, &s, wb, sh); }, VhFromDbSh),
-      result);
+  WetBulbAbove above(p, *wb);
+  auto probe = ThroughSh(
+      p, [&](double s, double* sh) { return ShFromDbWbBy(p, above, s, sh); }, VhFromDbSh);
+  if (!(*vh > 0.0) || !std::isfinite(*vh)) {
+    return StepSearch(TemperatureSearch(p), *vh, Overshoot::Below, probe, result);
+  }
+  // The dry bulb whose humidity ratio at the wet bulb gives vh: twice round the volume.
+  std::optional<Bracket> guess;
+  double sh = *vh * TypicalVolume / GramsPerKg;
+  double db = 0.0;
+  for (int n = 0; n < 2; ++n) {
+    double sv = 0.0;
+    if (Failed(DbFromWbSh(p, wb, &sh, &db)) || Failed(SvFromDbSh(p, &db, &sh, &sv))) break;
+    sh = *vh * sv / GramsPerKg;
+    if (n == 1) guess = Around(db);
+  }
+  return CertifiedStepSearch(TemperatureSearch(p), *vh, Overshoot::Below, VolumetricReading(probe),
+                             WholeRangeFailingEitherEnd, result, guess);
 }
 
 int32_t DbFromSvVh(PsychroParams* p, const double* sv, const double* vh, double* result) {
-  return StepSearch(
-      TemperatureSearch(p), *vh, Overshoot::Below,
-      ThroughSh(
-          p, [&](double s, double* sh) { return ShFromDbSv(p, &s, sv, sh); }, VhFromDbSh),
-      result);
+  auto probe = ThroughSh(
+      p, [&](double s, double* sh) { return ShFromDbSv(p, &s, sv, sh); }, VhFromDbSh);
+  if (!(*sv > 0.0) || !(*vh > 0.0)) {
+    return StepSearch(TemperatureSearch(p), *vh, Overshoot::Below, probe, result);
+  }
+  // The dry bulb whose humidity ratio vh sv / 1000 has the volume sv.
+  const double sh = *vh * *sv / GramsPerKg;
+  double db = 0.0;
+  const bool guessed = !Failed(DbFromSvSh(p, sv, &sh, &db));
+  return CertifiedStepSearch(TemperatureSearch(p), *vh, Overshoot::Below, VolumetricReading(probe),
+                             WholeRangeFailingEitherEnd, result,
+                             guessed ? Around(db) : std::nullopt);
 }
 
 int32_t DbFromEnhVh(PsychroParams* p, const double* enh, const double* vh, double* result) {
@@ -277,10 +515,14 @@ int32_t DbFromRhEnh(PsychroParams* p, const double* rh, const double* enh, doubl
 }
 
 int32_t DbFromRhWb(PsychroParams* p, const double* rh, const double* wb, double* result) {
-  return StepSearch(
-      TemperatureSearch(p), *wb, Overshoot::Above,
-      ThroughSh(
-          p, [&](double s, double* sh) { return ShFromDbRh(p, &s, rh, sh); }, WbFromDbSh),
+  WetBulbAbove above(p, *wb);
+  return OutcomeStepSearch(
+      TemperatureSearch(p),
+      [&](double s) {
+        double sh;
+        if (Failed(ShFromDbRh(p, &s, rh, &sh))) return ProbeOutcome::Fail;
+        return above(s, sh);
+      },
       result);
 }
 

@@ -30,14 +30,16 @@ inline SearchFamily HumidityRatioSearch(const PsychroParams* p) {
 // trial value) or strictly below it (a falling one).
 enum class Overshoot { Above, Below };
 
+// What a probe says of one trial value.
+enum class ProbeOutcome { NotOver, Over, Fail };
+
 // Steps the trial value up from the start until the probe overshoots the target, then steps
 // back and continues with a tenth of the step, while the step exceeds the tolerance. The
 // result is the last trial value that did not overshoot (or the start). A failed probe ends
 // the search; so does the 100001st probe that did not overshoot.
-// `probe(double s, double* value)` returns a status like any relation.
-template <typename Probe>
-int32_t StepSearch(const SearchFamily& family, double target, Overshoot overshoot, Probe&& probe,
-                   double* result) {
+// `outcome(double s)` tells the probe's ProbeOutcome at trial value s.
+template <typename Outcome>
+int32_t OutcomeStepSearch(const SearchFamily& family, Outcome&& outcome, double* result) {
   *result = 0.0;
   double s = family.Start;
   double step = family.FirstStep;
@@ -45,10 +47,9 @@ int32_t StepSearch(const SearchFamily& family, double target, Overshoot overshoo
   while (step > family.Tolerance) {
     for (;;) {
       s += step;
-      double value;
-      if (Failed(probe(s, &value))) return StatusFailed;
-      const bool over = overshoot == Overshoot::Above ? value > target : value < target;
-      if (over) {
+      const ProbeOutcome at = outcome(s);
+      if (at == ProbeOutcome::Fail) return StatusFailed;
+      if (at == ProbeOutcome::Over) {
         s -= step;
         step *= StepShrinkFactor;
         break;
@@ -57,6 +58,23 @@ int32_t StepSearch(const SearchFamily& family, double target, Overshoot overshoo
     }
   }
   return StoreFinite(s, result);
+}
+
+// The same over a probe that computes a value: it overshoots when strictly above the target
+// (Overshoot::Above) or strictly below it (Overshoot::Below).
+// `probe(double s, double* value)` returns a status like any relation.
+template <typename Probe>
+int32_t StepSearch(const SearchFamily& family, double target, Overshoot overshoot, Probe&& probe,
+                   double* result) {
+  return OutcomeStepSearch(
+      family,
+      [&](double s) {
+        double value;
+        if (Failed(probe(s, &value))) return ProbeOutcome::Fail;
+        const bool over = overshoot == Overshoot::Above ? value > target : value < target;
+        return over ? ProbeOutcome::Over : ProbeOutcome::NotOver;
+      },
+      result);
 }
 
 }  // namespace vaporin

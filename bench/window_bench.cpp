@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <cstdlib>
+#include <string>
 
 #include "app/application.h"
 #include "app/main_window.h"
@@ -33,16 +34,49 @@ void LeaveSecondBox(benchmark::State& state, QLineEdit* first, const char* first
   if (!Form->Core().DisplayLock()) state.SkipWithError("no display");
 }
 
-void DryBulbAndRelativeHumidity(benchmark::State& state) {
-  LeaveSecondBox(state, Form->DB, "20", Form->RH, "50");
-}
-BENCHMARK(DryBulbAndRelativeHumidity)->Unit(benchmark::kMicrosecond);
+// The 20 °C / 50 % state as typed, for every pair of boxes whose quantities fix a state.
+struct TypedPair {
+  int Code;
+  EditBox First;
+  const char* FirstText;
+  EditBox Second;
+  const char* SecondText;
+};
 
-// The slowest physical state of wet bulb with absolute humidity found on a scan.
-void WetBulbAndAbsoluteHumidityWorst(benchmark::State& state) {
-  LeaveSecondBox(state, Form->VH, "10.15", Form->WB, "27.95");
+constexpr TypedPair Pairs[] = {
+    {1, EditBox::DB, "20", EditBox::RH, "50"},
+    {2, EditBox::DB, "20", EditBox::SH, "0.00726"},
+    {3, EditBox::DB, "20", EditBox::ENH, "38.54"},
+    {4, EditBox::DB, "20", EditBox::WB, "13.78"},
+    {5, EditBox::DB, "20", EditBox::SV, "0.8403"},
+    {6, EditBox::DB, "20", EditBox::VH, "8.64"},
+    {12, EditBox::RH, "50", EditBox::SH, "0.00726"},
+    {13, EditBox::RH, "50", EditBox::ENH, "38.54"},
+    {14, EditBox::RH, "50", EditBox::WB, "13.78"},
+    {15, EditBox::RH, "50", EditBox::SV, "0.8403"},
+    {16, EditBox::RH, "50", EditBox::VH, "8.64"},
+    {23, EditBox::SH, "0.00726", EditBox::ENH, "38.54"},
+    {24, EditBox::SH, "0.00726", EditBox::WB, "13.78"},
+    {25, EditBox::SH, "0.00726", EditBox::SV, "0.8403"},
+    {26, EditBox::SH, "0.00726", EditBox::VH, "8.64"},
+    {35, EditBox::ENH, "38.54", EditBox::SV, "0.8403"},
+    {36, EditBox::ENH, "38.54", EditBox::VH, "8.64"},
+    {45, EditBox::WB, "13.78", EditBox::SV, "0.8403"},
+    {46, EditBox::WB, "13.78", EditBox::VH, "8.64"},
+    {56, EditBox::SV, "0.8403", EditBox::VH, "8.64"},
+    // The slowest realistic wet bulb with absolute humidity the engine benchmark's scan finds.
+    {460, EditBox::WB, "34.5", EditBox::VH, "9"},
+};
+
+void RegisterPairs() {
+  for (const TypedPair& pair : Pairs) {
+    const std::string name = "LeaveSecondBox/code:" + std::to_string(pair.Code);
+    benchmark::RegisterBenchmark(name.c_str(), [pair](benchmark::State& state) {
+      LeaveSecondBox(state, Form->Box(pair.First), pair.FirstText, Form->Box(pair.Second),
+                     pair.SecondText);
+    })->Unit(benchmark::kMicrosecond);
+  }
 }
-BENCHMARK(WetBulbAndAbsoluteHumidityWorst)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vaporin
@@ -61,6 +95,7 @@ int main(int argc, char** argv) {
   waited.start();
   while (waited.elapsed() < 300) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
   vaporin::Form = &form;
+  vaporin::RegisterPairs();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -106,15 +106,19 @@ class CertifiedSearch {
       overFrom = piece.Analysed ? piece.OverFrom : Infinity;
     };
     while (step > family_.Tolerance) {
+      const bool wholeStep = IsWhole(step);
       for (;;) {
         s += step;
         if (s <= notOverUpTo && s >= bottom) {
           if (++probesBelowTarget > MaxProbesBelowTarget) return StatusFailed;
-          double& lowest = states_[lastPiece_].SkippedNotOver;
-          lowest = std::min(lowest, s);
-          if (IsWhole(s) && IsWhole(step) && std::fabs(notOverUpTo) < ExactWholeLimit) {
+          if (pieces_.MayFailLow) {
+            double& lowest = states_[lastPiece_].SkippedNotOver;
+            lowest = std::min(lowest, s);
+          }
+          if (wholeStep && IsWhole(s) && std::fabs(notOverUpTo) < ExactWholeLimit) {
             // Whole numbers add up exactly: the run's end without its additions.
-            double steps = std::floor((notOverUpTo - s) / step);
+            // Positive, so truncation is the floor.
+            double steps = static_cast<double>(static_cast<int64_t>((notOverUpTo - s) / step));
             // The quotient may round up to the next whole number.
             if (s + steps * step > notOverUpTo) steps -= 1.0;
             if (steps > 0.0) {
@@ -166,7 +170,10 @@ class CertifiedSearch {
   // Whole numbers below this add up without rounding.
   static constexpr double ExactWholeLimit = 4503599627370496.0;  // 2^52
 
-  static bool IsWhole(double x) { return std::fabs(x) < ExactWholeLimit && x == std::floor(x); }
+  static bool IsWhole(double x) {
+    return std::fabs(x) < ExactWholeLimit &&
+           x == static_cast<double>(static_cast<int64_t>(x));
+  }
 
   struct PieceState {
     double NotOverUpTo = -Infinity;  // every trial value up to here is certified not over

@@ -91,7 +91,6 @@ class Calculator {
   int32_t PairCode() const { return pairCode_; }
   const AirState& State() const { return state_; }
   const PsychroParams& Params() const { return params_; }
-  const DisplayFormats& Formats() const { return formats_; }
 
  private:
   BoxesUpdate ClearAll();

@@ -171,8 +171,7 @@ class CertifiedSearch {
   static constexpr double ExactWholeLimit = 4503599627370496.0;  // 2^52
 
   static bool IsWhole(double x) {
-    return std::fabs(x) < ExactWholeLimit &&
-           x == static_cast<double>(static_cast<int64_t>(x));
+    return std::fabs(x) < ExactWholeLimit && x == static_cast<double>(static_cast<int64_t>(x));
   }
 
   struct PieceState {

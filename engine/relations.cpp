@@ -3,15 +3,12 @@
 #include <cmath>
 
 #include "engine/finite_result.h"
+#include "engine/formula_constants.h"
 #include "engine/sat_pressure.h"
 
 namespace vaporin {
 
 namespace {
-constexpr double GasConstAirKJPerKgK = 0.2871;
-constexpr double MolarMassRatioAirToWater = 1.6078;
-// Water-vapour density per hPa of vapour pressure and per kelvin: g·K/(m3·hPa).
-constexpr double VapourDensityFactor = 216.674;
 constexpr double Percent = 100.0;
 constexpr double GramsPerKg = 1000.0;
 

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "engine/certified_search.h"
+#include "engine/formula_constants.h"
 #include "engine/relations.h"
 #include "engine/sat_pressure.h"
 #include "engine/step_search.h"
@@ -15,7 +16,6 @@ namespace vaporin {
 
 namespace {
 constexpr double Saturated = 100.0;  // % relative humidity
-constexpr double MolarMassRatioAirToWater = 1.6078;
 // A temperature's rounding error scales with its magnitude plus about one degree.
 constexpr double TemperatureErrorFloor = 1.0;  // °C
 
@@ -96,7 +96,6 @@ std::optional<Bracket> GuessWetBulb(const PsychroParams* p, double db, double sh
   return Around(t);
 }
 
-constexpr double GasConstAirKJPerKgK = 0.2871;
 constexpr double GramsPerKg = 1000.0;
 constexpr double TypicalVolume = 0.85;                // m3/kg(DA), a first guess only
 constexpr double HumidityRatioGuessHalfWidth = 1e-6;  // kg/kg(DA)

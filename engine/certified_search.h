@@ -9,6 +9,7 @@
 
 #include "engine/finite_result.h"
 #include "engine/psychro_params.h"
+#include "engine/sat_pressure.h"
 #include "engine/step_search.h"
 
 namespace vaporin {
@@ -46,7 +47,8 @@ struct Bracket {
 };
 // A probe that calls SatPressure at the trial temperature: the ice, water and IAPWS branches,
 // and beyond the critical point, where every probe fails.
-inline constexpr Pieces SatPressureBranches{{0.0, 100.0, 373.946}, 3};
+inline constexpr Pieces SatPressureBranches{{IceBranchEndC, WaterBranchEndC, CriticalTemperatureC},
+                                            3};
 
 // A reading decides a trial value's outcome on its own only when it lies this many error
 // scales past the target. The rounding error of the probes was measured against the same

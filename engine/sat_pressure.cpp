@@ -9,7 +9,6 @@ namespace vaporin {
 namespace {
 // The branch choice uses the plain 273.15, not the record's single-precision offset.
 constexpr double CelsiusToKelvin = 273.15;
-constexpr double CriticalTemperatureC = 373.946;
 constexpr double CriticalTemperatureK = 647.096;
 constexpr double CriticalPressurePa = 2.2064e7;
 constexpr double PaPerHPa = 100.0;
@@ -40,9 +39,9 @@ int32_t SatPressure(PsychroParams* p, const double* t, double* result) {
   const double tk = tc + CelsiusToKelvin;
   if (tk <= 0.0) return StatusFailed;
   double hPa;
-  if (tc < 0.0) {
+  if (tc < IceBranchEndC) {
     hPa = IceHPa(tk);
-  } else if (tc < 100.0) {
+  } else if (tc < WaterBranchEndC) {
     hPa = WaterHPa(tk);
   } else if (tc < CriticalTemperatureC) {
     hPa = IapwsHPa(tk);

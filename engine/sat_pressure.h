@@ -6,6 +6,12 @@
 
 namespace vaporin {
 
+// SatPressure's branches, °C: over ice below the first bound, over water below the second, by
+// the IAPWS equation below the critical temperature, from which it fails.
+inline constexpr double IceBranchEndC = 0.0;
+inline constexpr double WaterBranchEndC = 100.0;
+inline constexpr double CriticalTemperatureC = 373.946;
+
 // Saturation vapour pressure at t °C: over ice below 0 °C, over water up to 100 °C, by the
 // IAPWS equation above. mmHg, or hPa under UnitModeHPa. Fails at or below 0 K and from the
 // critical temperature up.

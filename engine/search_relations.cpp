@@ -142,8 +142,8 @@ class WetBulbAbove {
         atWb_{wb},
         aboveWb_{wb + Gap},
         firstGrid_{FirstGridAtOrAbove(p, wb)},
-        branchTops_{Fixed{-std::numeric_limits<double>::denorm_min()},
-                    Fixed{std::nextafter(100.0, 0.0)}} {}
+        branchTops_{Fixed{std::nextafter(IceBranchEndC, -1.0)},
+                    Fixed{std::nextafter(WaterBranchEndC, 0.0)}} {}
 
   ProbeOutcome operator()(double db, double sh) {
     if (sh > SearchlessShLimit)
@@ -160,13 +160,12 @@ class WetBulbAbove {
 
  private:
   // More than ten times the wet-bulb search's last step (1e-8 °C).
-  static constexpr double Gap = 1e-7;               // °C
-  static constexpr double FirstGridStart = -270.0;  // °C, TemperatureSearch's start
-  static constexpr double FirstGridStep = 10.0;     // °C
-  static constexpr double FirstGridEnd = 370.0;     // °C, the last below the critical point
+  static constexpr double Gap = 1e-7;  // °C
 
   enum Branch { Ice, Water, Beyond };
-  static Branch BranchOf(double t) { return t < 0.0 ? Ice : t < 100.0 ? Water : Beyond; }
+  static Branch BranchOf(double t) {
+    return t < IceBranchEndC ? Ice : t < WaterBranchEndC ? Water : Beyond;
+  }
 
   static double FirstGridAtOrAbove(const PsychroParams* p, double t) {
     const SearchFamily family = TemperatureSearch(p);
@@ -258,15 +257,18 @@ class WetBulbAbove {
         double sh;
         return Failed(read.Status) || Failed(ShFromPv(p_, &p_->PAtmMmHg, &read.Pws, &sh));
       };
-      double low = FirstGridStart + FirstGridStep;
-      double high = FirstGridEnd;
+      const SearchFamily family = TemperatureSearch(p_);
+      const double gridStep = family.FirstStep;
+      double low = family.Start + gridStep;
+      // The last first-level trial value below the critical temperature.
+      double high =
+          family.Start + std::floor((CriticalTemperatureC - family.Start) / gridStep) * gridStep;
       if (boils(low)) return nullptr;
       if (!boils(high)) {
         low = high;
       } else {
-        while (high - low > FirstGridStep) {
-          const double middle =
-              low + std::floor((high - low) / FirstGridStep / 2.0) * FirstGridStep;
+        while (high - low > gridStep) {
+          const double middle = low + std::floor((high - low) / gridStep / 2.0) * gridStep;
           (boils(middle) ? high : low) = middle;
         }
       }

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <clocale>
@@ -53,8 +54,16 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QWidget(parent), platform_
   ConnectGuarded(air_f, &ClickableLabel::Clicked, this, [this] { air_fClick(); });
   ConnectGuarded(Set_Button1, &QPushButton::clicked, this, [this] { Set_Button1Click(); });
   ConnectGuarded(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+  ConnectGuarded(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this), &QShortcut::activated,
+                 this, [this] { Set_Button1Click(); });
+  ConnectGuarded(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this),
+                 &QShortcut::activated, this, [this] { CopyAll(); });
   for (QLineEdit* box : Boxes()) box->installEventFilter(this);
+  Button1->installEventFilter(this);
   RunGuarded([this] { FormCreate(); });
+  // Typing starts in the first box: the window's keys go to the view, the view's to the box.
+  ScaledLayout1->setFocus(Qt::OtherFocusReason);
+  DB->setFocus(Qt::OtherFocusReason);
 }
 
 TForm1::~TForm1() { FormDestroy(); }
@@ -195,9 +204,11 @@ void TForm1::RestoreScrollPosition() {
 }
 
 void TForm1::Timer1Timer() {
+  // After a display the focus leaves the boxes; the start-up tick leaves it where typing starts.
+  const bool afterDisplay = core_.DisplayLock();
   core_.ReleaseDisplayLock();
   Timer1->stop();
-  Button1->setFocus();
+  if (afterDisplay) Button1->setFocus();
 }
 
 void TForm1::air_fClick() { platform_.OpenWebAddress(QStringLiteral(VAPORIN_WEB_ADDRESS)); }

@@ -56,6 +56,8 @@ class TForm1 final : public QWidget {
 
   // The two-value input: a box was left.
   void CommitInputs();
+  // The shown state, a row a line, to the clipboard.
+  void CopyAll();
 
   const Calculator& Core() const { return core_; }
 
@@ -131,6 +133,8 @@ class TForm1 final : public QWidget {
   // The unit panel, built over the content in the current language on first use.
   UnitPanel* BuildPanel();
 
+  // The base titles as LB_txt holds them, in the current language.
+  BaseTitles BaseTitlesShown() const;
   // The edit box `widget` is, if it is one.
   std::optional<EditBox> EditBoxOf(const QObject* widget) const;
   BoxTexts ReadBoxTexts() const;

@@ -1,6 +1,9 @@
 // The main window's side of the two-value input: the boxes' events carried to the calculator,
 // and its answers written back.
+#include <QClipboard>
+#include <QCoreApplication>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,16 +14,42 @@
 
 namespace vaporin {
 
+namespace {
+// A key that types a character into a box: no Ctrl, Alt or Meta, and some text.
+bool TypesText(const QKeyEvent& key) {
+  const Qt::KeyboardModifiers commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+  return !(key.modifiers() & commands) && !key.text().isEmpty() && key.text().at(0).isPrint();
+}
+}  // namespace
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Button1 && event->type() == QEvent::KeyPress) {
+    // A character typed while the focus rests after a result starts a new entry in the first
+    // box, as if typed there.
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (!TypesText(key)) return QWidget::eventFilter(watched, event);
+    RunGuarded([&] {
+      DB->setFocus(Qt::OtherFocusReason);
+      QKeyEvent typed(QEvent::KeyPress, key.key(), key.modifiers(), key.text());
+      QCoreApplication::sendEvent(DB, &typed);
+    });
+    return true;
+  }
   if (!EditBoxOf(watched)) return QWidget::eventFilter(watched, event);
   auto* box = static_cast<QLineEdit*>(watched);
   bool swallow = false;
   switch (event->type()) {
     case QEvent::KeyPress: {
       const auto& key = static_cast<const QKeyEvent&>(*event);
-      // Tab moves the focus before the box sees it; it never clears a display.
-      if (key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab) {
+      const bool tab = key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier);
+      const bool backtab = key.key() == Qt::Key_Backtab ||
+                           (key.key() == Qt::Key_Tab && (key.modifiers() & Qt::ShiftModifier));
+      if (!tab && !backtab) {
         RunGuarded([&] { swallow = DBKeyDown(box, key); });
+      } else if ((tab && box == SV) || (backtab && box == DB)) {
+        // Tab never clears a display; from the last box it goes round to the first, as Enter.
+        RunGuarded([&] { FocusBox(*EditBoxOf(box), backtab); });
+        swallow = true;
       }
       break;
     }
@@ -69,6 +98,11 @@ void TForm1::DBDblClick(QLineEdit* sender) {
 }
 
 void TForm1::CommitInputs() { Show(core_.CommitInputs(ReadBoxTexts())); }
+
+void TForm1::CopyAll() {
+  QGuiApplication::clipboard()->setText(
+      QString::fromStdString(core_.CopyText(BaseTitlesShown(), ReadBoxTexts())));
+}
 
 void TForm1::Show(const BoxesUpdate& update) {
   if (update.DPEnabled) DP->setEnabled(*update.DPEnabled);

@@ -1,5 +1,7 @@
 // The main window's side of the unit configuration panel, the language and the captions.
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 
 #include "app/application.h"
@@ -41,6 +43,7 @@ void TForm1::Set_Button1Click() {
   Panel_Con->show();
   RectMask->show();
   Panel_Con->raise();
+  Panel_Con->CB1->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::BtnCancelClick() {
@@ -48,6 +51,7 @@ void TForm1::BtnCancelClick() {
   RectMask->hide();
   ToolBar1->show();
   ListBox1->show();
+  DB->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::Set_BtnClick() {
@@ -77,21 +81,26 @@ void TForm1::WriteChoicesToSettings() {
 
 void TForm1::ApplyLanguage() {
   const LocaleLanguage locale = platform_.UserLanguage();
-  TranslatableTexts texts = Panel_Con != nullptr
-                               ? TranslatableTexts({MainLayout1, Panel_Con}, {L_title1, Panel_Con->L_title2})
-                               : TranslatableTexts({MainLayout1}, {L_title1});
+  TranslatableTexts texts =
+      Panel_Con != nullptr
+          ? TranslatableTexts({MainLayout1, Panel_Con}, {L_title1, Panel_Con->L_title2})
+          : TranslatableTexts({MainLayout1}, {L_title1});
   core_.ApplyLanguage({locale.IsoName.toStdString(), locale.NativeName.toStdString(),
                        locale.Script.toStdString(), locale.Territory.toStdString()},
                       texts.Texts());
   texts.WriteBack();
 }
 
-void TForm1::ApplyUnitLabels() {
+BaseTitles TForm1::BaseTitlesShown() const {
   BaseTitles titles;
   for (size_t i = 0; i < titles.size(); ++i) {
     titles[i] = LB_txt->item(static_cast<int>(i))->text().toStdString();
   }
-  const UnitCaptions captions = core_.Captions(titles);
+  return titles;
+}
+
+void TForm1::ApplyUnitLabels() {
+  const UnitCaptions captions = core_.Captions(BaseTitlesShown());
   if (captions.Pressure) {
     TopL->setText(QString::fromStdString(*captions.Pressure));
     TopL->adjustSize();

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -197,6 +198,10 @@ void UnitPanel::BuildButtons() {
   Colour(Set_Save, QPalette::ButtonText, Qt::white);
   Set_Btn = makeButton("Set_Btn", TextId::Apply, 133, &UnitPanel::ApplyClicked);
   BtnCancel = makeButton("BtnCancel", TextId::Cancel, 229, &UnitPanel::CancelClicked);
+  // Tab goes through the controls in reading order.
+  QWidget* const order[] = {CB1, CB2, CB3,       CB4,      EAlt,    EPatm,    CB5,
+                            CB6, CB7, CBstaytop, Set_Save, Set_Btn, BtnCancel};
+  for (size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void UnitPanel::paintEvent(QPaintEvent*) {
@@ -205,6 +210,20 @@ void UnitPanel::paintEvent(QPaintEvent*) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(CardColour);
   painter.drawRoundedRect(QRectF(rect()), CardRadius, CardRadius);
+}
+
+void UnitPanel::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Escape:
+      emit CancelClicked();
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      emit ApplyClicked();
+      break;
+    default:
+      QFrame::keyPressEvent(event);
+  }
 }
 
 void UnitPanel::ShowChoices(const UnitSettings& units, const std::string& separator) {

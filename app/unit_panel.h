@@ -83,6 +83,8 @@ class UnitPanel final : public QFrame {
  protected:
   // A rounded card, drawn rather than styled.
   void paintEvent(QPaintEvent* event) override;
+  // Esc cancels, Enter applies, whichever control has the focus.
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace vaporin

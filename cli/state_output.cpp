@@ -24,27 +24,6 @@ std::string Shortest(double value) {
   return error == std::errc() ? std::string(buffer, end) : std::string();
 }
 
-// The unit each box is shown in, as the window names it.
-std::string_view UnitName(EditBox box, const UnitSettings& units) {
-  switch (box) {
-    case EditBox::DB:
-    case EditBox::DP:
-    case EditBox::WB:
-      return UnitNameOf(TemperatureUnits, units.TemperatureUnit);
-    case EditBox::RH:
-      return "%";
-    case EditBox::VH:
-      return UnitNameOf(AbsHumidityUnits, units.AbsoluteHumidityUnit);
-    case EditBox::SH:
-      return UnitNameOf(SpecHumidityUnits, units.SpecificHumidityUnit);
-    case EditBox::ENH:
-      return UnitNameOf(EnthalpyUnits, units.EnthalpyUnit);
-    case EditBox::SV:
-      break;
-  }
-  return UnitNameOf(SpecVolumeUnits, units.SpecificVolumeUnit);
-}
-
 // The box's English title without its leading blank.
 std::string_view Title(const BoxInfo& info) {
   std::string_view title = SourceText(info.Text);
@@ -67,7 +46,7 @@ std::string TextTable(const SolvedState& state, const UnitSettings& units, Preci
     out.append(titleWidth - title.size() + 2 + valueWidth - value.size(), ' ');
     out += value;
     out += "  ";
-    out += UnitName(info.Box, units);
+    out += UnitNameOf(info.Box, units);
     out += '\n';
   }
   return out;

@@ -30,6 +30,26 @@ DisplayFormats StandardDisplayFormats() {
           two};
 }
 
+std::string_view UnitNameOf(EditBox box, const UnitSettings& units) {
+  switch (box) {
+    case EditBox::DB:
+    case EditBox::DP:
+    case EditBox::WB:
+      return UnitNameOf(TemperatureUnits, units.TemperatureUnit);
+    case EditBox::RH:
+      return "%";
+    case EditBox::VH:
+      return UnitNameOf(AbsHumidityUnits, units.AbsoluteHumidityUnit);
+    case EditBox::SH:
+      return UnitNameOf(SpecHumidityUnits, units.SpecificHumidityUnit);
+    case EditBox::ENH:
+      return UnitNameOf(EnthalpyUnits, units.EnthalpyUnit);
+    case EditBox::SV:
+      break;
+  }
+  return UnitNameOf(SpecVolumeUnits, units.SpecificVolumeUnit);
+}
+
 BoxValues DisplayValues(const AirState& state, const UnitSettings& units, double kcalToKJ) {
   BoxValues values{};
   auto set = [&values](EditBox box, double value) { values[IndexOf(box)] = value; };

@@ -27,6 +27,9 @@ struct DisplayFormats {
 
 DisplayFormats StandardDisplayFormats();
 
+// The unit a box is shown in, as the window names it ("%" for relative humidity).
+std::string_view UnitNameOf(EditBox box, const UnitSettings& units);
+
 // The value each box shows, in the user's units, indexed by EditBox.
 using BoxValues = std::array<double, EditBoxCount>;
 BoxValues DisplayValues(const AirState& state, const UnitSettings& units, double kcalToKJ);

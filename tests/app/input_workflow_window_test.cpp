@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -69,6 +71,52 @@ class InputWorkflowWindowTest : public QObject {
     QVERIFY(!Form().Core().DisplayLock());
     QVERIFY(!Form().Timer1->isActive());
     QCOMPARE(Focused(), Form().Button1);
+  }
+
+  // Keys as the keyboard sends them: to the window, which hands them to what has the focus.
+  void PressInWindow(const QString& keys) {
+    for (const QChar key : keys) QTest::keyClick(Form().windowHandle(), key.toLatin1());
+  }
+  void PressInWindow(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(Form().windowHandle(), key, modifiers);
+  }
+
+  void typingRightAfterStartShowsTheWholeState() {
+    QCOMPARE(Focused(), Form().DB);
+    PressInWindow(QStringLiteral("25"));
+    PressInWindow(Qt::Key_Return);
+    PressInWindow(QStringLiteral("50"));
+    PressInWindow(Qt::Key_Return);
+    QCOMPARE(AllTexts(), (QStringList{"25.00", "50.00", "11.52", "0.00988", "13.87", "50.30",
+                                      "17.89", "0.8582"}));
+  }
+
+  void aCharacterAfterAResultStartsANewEntryInTheFirstBox() {
+    ShowTheOverviewState();
+    LetTheTimerTick();
+    QCOMPARE(Focused(), Form().Button1);
+    PressInWindow(Qt::Key_C, Qt::ControlModifier);  // commands keep their meaning
+    QCOMPARE(AllTexts()[0], QStringLiteral("25.00"));
+    PressInWindow(QStringLiteral("3"));
+    QCOMPARE(AllTexts(), (QStringList{"3", "", "", "", "", "", "", ""}));
+    QCOMPARE(Focused(), Form().DB);
+  }
+
+  void tabGoesRoundFromTheLastBoxToTheFirst() {
+    Form().SV->setFocus(Qt::MouseFocusReason);
+    PressInWindow(Qt::Key_Tab);
+    QCOMPARE(Focused(), Form().DB);
+    PressInWindow(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(Focused(), Form().SV);
+  }
+
+  void ctrlShiftCCopiesEveryRow() {
+    ShowTheOverviewState();
+    PressInWindow(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+    QCOMPARE(lines.value(0), QStringLiteral("Input 2 params(101.325kPa)"));
+    QCOMPARE(lines.value(1), QStringLiteral("Dry Bulb Temperature\t25.00\t°C"));
+    QCOMPARE(lines.value(8), QStringLiteral("Specific Volume\t0.8582\tm³/kg"));
   }
 
   void aCommaUserSeesAndTypesCommas() {

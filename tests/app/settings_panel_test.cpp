@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <memory>
 
 #include "app/list_row.h"
@@ -56,12 +57,10 @@ class SettingsPanelTest : public QObject {
   }
 
   QStringList PanelTexts() {
-    return {Panel().LBunit1->Text(), Panel().LBunit2->Text(),
-            Panel().LBunit3->Text(), Panel().LBunit4->Text(),
-            Panel().LBunit5->Text(), Panel().LBunit6->Text(),
-            Panel().LBlang1->Text(), Panel().LBstaytop->Text(),
-            Panel().L_Unit->text(),  Panel().Set_Save->text(),
-            Panel().Set_Btn->text(), Panel().BtnCancel->text()};
+    return {Panel().LBunit1->Text(),  Panel().LBunit2->Text(),   Panel().LBunit3->Text(),
+            Panel().LBunit4->Text(),  Panel().LBunit5->Text(),   Panel().LBunit6->Text(),
+            Panel().LBlang1->Text(),  Panel().LBstaytop->Text(), Panel().L_Unit->text(),
+            Panel().Set_Save->text(), Panel().Set_Btn->text(),   Panel().BtnCancel->text()};
   }
 
   void ChooseLanguage(int index) {
@@ -149,6 +148,36 @@ class SettingsPanelTest : public QObject {
     box->setFocus(Qt::MouseFocusReason);
     box->selectAll();
     QTest::keyClicks(box, text);
+  }
+
+  void ctrlCommaOpensThePanelEscCancelsAndEnterApplies() {
+    QWindow* window = Form().windowHandle();
+    QTest::keyClick(window, Qt::Key_Comma, Qt::ControlModifier);
+    QVERIFY(Panel().isVisible());
+    QCOMPARE(Form().MainLayout1->focusWidget(), Panel().CB1);
+    Panel().CB1->setCurrentIndex(1);
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!Panel().isVisible());
+    QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Dry Bulb Temperature[°C]"));
+    QTest::keyClick(window, Qt::Key_Comma, Qt::ControlModifier);
+    Panel().CB1->setCurrentIndex(1);
+    QTest::keyClick(window, Qt::Key_Return);
+    QVERIFY(!Panel().isVisible());
+    QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Dry Bulb Temperature[°F]"));
+    QCOMPARE(Form().MainLayout1->focusWidget(), Form().DB);
+  }
+
+  void tabGoesThroughThePanelInReadingOrder() {
+    Click(Form().Set_Button1);
+    QList<QWidget*> visited{Panel().CB1};
+    for (int i = 0; i < 12; ++i) {
+      QTest::keyClick(Form().windowHandle(), Qt::Key_Tab);
+      visited << Form().MainLayout1->focusWidget();
+    }
+    QCOMPARE(visited, (QList<QWidget*>{Panel().CB1, Panel().CB2, Panel().CB3, Panel().CB4,
+                                       Panel().EAlt, Panel().EPatm, Panel().CB5, Panel().CB6,
+                                       Panel().CB7, Panel().CBstaytop, Panel().Set_Save,
+                                       Panel().Set_Btn, Panel().BtnCancel}));
   }
 
   void anAltitudeSetsThePressureThatApplySolvesAt() {

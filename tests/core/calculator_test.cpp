@@ -209,6 +209,29 @@ TEST(Calculator, CaptionsThePressureInForce) {
   EXPECT_EQ(core.Captions(EnglishBaseTitles()).Pressure, "Input 2 params(83,400kPa)");
 }
 
+TEST(Calculator, CopiesTheShownStateRowByRowAfterThePressure) {
+  Calculator core;
+  core.SetDecimalSeparator(",");
+  UnitSettings units;
+  units.TemperatureUnit = UnitOfTemperature::Fahrenheit;
+  core.TakeOverChoices(units);
+  const BoxesUpdate shown = core.CommitInputs(Texts({{B::DB, "77"}, {B::RH, "50"}}));
+  ASSERT_TRUE(shown.Texts);
+  EXPECT_EQ(core.CopyText(EnglishBaseTitles(), *shown.Texts),
+            "Input 2 params(101,325kPa)\n"
+            "Dry Bulb Temperature\t77,00\t°F\n"
+            "Relative Humidity\t50,00\t%\n"
+            "Absolute Humidity\t11,52\tg/m³\n"
+            "Specific Humidity\t0,00988\tkg/kg(DA)\n"
+            "Dew Point Temperature\t56,96\t°F\n"
+            "Specific Enthalpy\t50,30\tkJ/kg\n"
+            "Wet Bulb Temperature\t64,19\t°F\n"
+            "Specific Volume\t0,8582\tm³/kg\n");
+  // Without a result the rows are there with empty values.
+  EXPECT_EQ(core.CopyText(EnglishBaseTitles(), BoxTexts{}).substr(0, 53),
+            "Input 2 params(101,325kPa)\nDry Bulb Temperature\t\t°F\n");
+}
+
 TEST(Calculator, ReadsAndForgetsThePressureWithTheOtherChoices) {
   Calculator core;
   core.ReadChoices(IniFile::FromText("[setting]\npatm=83400\n"));

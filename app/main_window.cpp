@@ -185,15 +185,13 @@ void TForm1::FormResize() {
     PlaceHintAfterTitle(Panel_Con->L_title2, Panel_Con->L_Unit, PanelHeadingGap);
   }
 
-  const double width = VertScrollBox1->width();
-  const double height = VertScrollBox1->height();
-  const double scale = ScaleFactor(width, height);
-  const ScaledBox box = ScaledLayoutBox(width, scale);
-  ScaledLayout1->SetScaledGeometry(box.Left, static_cast<float>(ScaledLayout1->y()), box.Width,
-                                   box.Height);
-  // The scroll box scrolls over whatever of the content lies below the window.
-  VertScrollBox1->widget()->resize(static_cast<int>(width),
-                                   ScaledLayout1->y() + ScaledLayout1->height());
+  // The scaled layout fills the scroll box: the whole content is always in view, stretched
+  // from its reference size to the window on each axis.
+  const int width = VertScrollBox1->width();
+  const int height = VertScrollBox1->height();
+  ScaledLayout1->SetScaledGeometry(0.0f, 0.0f, static_cast<float>(width),
+                                   static_cast<float>(height));
+  VertScrollBox1->widget()->resize(width, height);
 }
 
 void TForm1::FormVirtualKeyboardHidden() { RestoreScrollPosition(); }

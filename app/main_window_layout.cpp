@@ -48,7 +48,6 @@ QString FromUtf8(std::string_view text) {
 QLineEdit* MakeBox(const BoxInfo& info, ListRow* row) {
   auto* box = new QLineEdit(row);
   box->setObjectName(FromUtf8(info.Name));
-  box->setAccessibleName(FromUtf8(info.AccessibleName));
   box->setAlignment(Qt::AlignCenter);
   // A face with narrow digits, so that a seven-character result fits the box.
   QFont font = PixelFont(RowTextSize, true);

@@ -106,7 +106,10 @@ void TForm1::ApplyUnitLabels() {
     TopL->adjustSize();
   }
   for (const BoxInfo& info : BoxTable) {
-    rows_[IndexOf(info.Box)]->SetText(QString::fromStdString(captions.*info.Caption));
+    const QString caption = QString::fromStdString(captions.*info.Caption);
+    rows_[IndexOf(info.Box)]->SetText(caption);
+    // Screen readers name a box by its row: the title and the unit, in the language in force.
+    Box(info.Box)->setAccessibleName(caption.trimmed());
   }
   Show(core_.RefreshDisplay(ReadBoxTexts()));
 }

@@ -24,29 +24,24 @@ struct BoxInfo {
   // The engine's quantity. A dew point counts as the humidity ratio: the two boxes form one
   // group, of which only one is an input.
   QuantityIndex Quantity;
-  BaseTitle Title;  // its place in the list of base titles
-  TextId Text;      // its English title
-  std::string UnitCaptions::*Caption;
-  std::string_view AccessibleName;
+  BaseTitle Title;                     // its place in the list of base titles
+  TextId Text;                         // its English title
+  std::string UnitCaptions::*Caption;  // also what screen readers call the box
 };
 
 inline constexpr std::array<BoxInfo, EditBoxCount> BoxTable = {{
-    {EditBox::DB, "DB", QuantityDB, TitleDryBulb, TextId::DryBulb, &UnitCaptions::DryBulb,
-     "Dry bulb temperature"},
+    {EditBox::DB, "DB", QuantityDB, TitleDryBulb, TextId::DryBulb, &UnitCaptions::DryBulb},
     {EditBox::RH, "RH", QuantityRH, TitleRelativeHumidity, TextId::RelativeHumidity,
-     &UnitCaptions::RelativeHumidity, "Relative humidity"},
+     &UnitCaptions::RelativeHumidity},
     {EditBox::VH, "VH", QuantityVH, TitleAbsoluteHumidity, TextId::AbsoluteHumidity,
-     &UnitCaptions::AbsoluteHumidity, "Absolute humidity"},
+     &UnitCaptions::AbsoluteHumidity},
     {EditBox::SH, "SH", QuantitySH, TitleSpecificHumidity, TextId::SpecificHumidity,
-     &UnitCaptions::SpecificHumidity, "Specific humidity"},
-    {EditBox::DP, "DP", QuantitySH, TitleDewPoint, TextId::DewPoint, &UnitCaptions::DewPoint,
-     "Dew point temperature"},
-    {EditBox::ENH, "ENH", QuantityENH, TitleEnthalpy, TextId::Enthalpy, &UnitCaptions::Enthalpy,
-     "Specific enthalpy"},
-    {EditBox::WB, "WB", QuantityWB, TitleWetBulb, TextId::WetBulb, &UnitCaptions::WetBulb,
-     "Wet bulb temperature"},
+     &UnitCaptions::SpecificHumidity},
+    {EditBox::DP, "DP", QuantitySH, TitleDewPoint, TextId::DewPoint, &UnitCaptions::DewPoint},
+    {EditBox::ENH, "ENH", QuantityENH, TitleEnthalpy, TextId::Enthalpy, &UnitCaptions::Enthalpy},
+    {EditBox::WB, "WB", QuantityWB, TitleWetBulb, TextId::WetBulb, &UnitCaptions::WetBulb},
     {EditBox::SV, "SV", QuantitySV, TitleSpecificVolume, TextId::SpecificVolume,
-     &UnitCaptions::SpecificVolume, "Specific volume"},
+     &UnitCaptions::SpecificVolume},
 }};
 
 inline constexpr const BoxInfo& InfoOf(EditBox box) { return BoxTable[IndexOf(box)]; }

@@ -111,6 +111,7 @@ class SettingsPanelTest : public QObject {
     Panel().CB5->setCurrentIndex(1);  // Btu/lb
     Click(Panel().Set_Btn);
     QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Dry Bulb Temperature[°F]"));
+    QCOMPARE(Form().DB->accessibleName(), QStringLiteral("Dry Bulb Temperature[°F]"));
     QCOMPARE(Form().ListBoxItem4->Text(), QStringLiteral(" Dew Point Temperature[°F]"));
     QCOMPARE(Form().ListBoxItem6->Text(), QStringLiteral(" Wet Bulb Temperature[°F]"));
     QCOMPARE(Form().ListBoxItem5->Text(), QStringLiteral(" Specific Enthalpy[Btu/lb]"));
@@ -278,6 +279,7 @@ class SettingsPanelTest : public QObject {
     QCOMPARE(Panel().LBunit1->Text(), QStringLiteral(" Temperatur"));
     QCOMPARE(Panel().LBunit4->Text(), QStringLiteral(" Luftdruck"));
     QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Trockentemperatur[°C]"));
+    QCOMPARE(Form().DB->accessibleName(), QStringLiteral("Trockentemperatur[°C]"));
     QCOMPARE(Form().LB_txt->item(0)->text(), QStringLiteral("Zwei Eingabeparameter"));
     ChooseLanguage(1);
     QCOMPARE(PanelTexts(), english);

@@ -10,6 +10,7 @@
 #include "app/platform.h"
 #include "app/translatable_texts.h"
 #include "app/unit_panel.h"
+#include "i18n/explanations.h"
 #include "settings/ini_file.h"
 
 namespace vaporin {
@@ -110,6 +111,14 @@ void TForm1::ApplyUnitLabels() {
     rows_[IndexOf(info.Box)]->SetText(caption);
     // Screen readers name a box by its row: the title and the unit, in the language in force.
     Box(info.Box)->setAccessibleName(caption.trimmed());
+    const std::string_view explanation = ExplanationOf(info.Text, core_.Units().LanguageCode);
+    // As a paragraph, which tooltips wrap, rather than one long line.
+    const QString tip =
+        QStringLiteral("<p>%1</p>")
+            .arg(QString::fromUtf8(explanation.data(), static_cast<qsizetype>(explanation.size()))
+                     .toHtmlEscaped());
+    rows_[IndexOf(info.Box)]->setToolTip(tip);
+    Box(info.Box)->setToolTip(tip);
   }
   Show(core_.RefreshDisplay(ReadBoxTexts()));
 }

@@ -280,6 +280,8 @@ class SettingsPanelTest : public QObject {
     QCOMPARE(Panel().LBunit4->Text(), QStringLiteral(" Luftdruck"));
     QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Trockentemperatur[°C]"));
     QCOMPARE(Form().DB->accessibleName(), QStringLiteral("Trockentemperatur[°C]"));
+    QVERIFY(Form().DB->toolTip().contains(QStringLiteral("Die Temperatur der Luft")));
+    QCOMPARE(Form().ListBoxItem1->toolTip(), Form().DB->toolTip());
     QCOMPARE(Form().LB_txt->item(0)->text(), QStringLiteral("Zwei Eingabeparameter"));
     ChooseLanguage(1);
     QCOMPARE(PanelTexts(), english);

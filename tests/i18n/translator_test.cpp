@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "i18n/explanations.h"
 #include "i18n/language_choice.h"
 #include "i18n/translation_data.h"
 
@@ -189,6 +190,24 @@ TEST(TranslationData, HasEveryTextInEveryLanguage) {
   }
   EXPECT_EQ(SourceText(TextId::Altitude), " Altitude");
   EXPECT_EQ(SourceText(TextId::Atmospheric), " Atomospheric");
+}
+
+}  // namespace
+}  // namespace vaporin
+
+namespace vaporin {
+namespace {
+
+TEST(Explanations, ExplainEveryRowInEveryLanguage) {
+  for (size_t a = 0; a < Explanations.size(); ++a) {
+    for (const std::string_view text : Explanations[a].Texts) {
+      EXPECT_FALSE(text.empty()) << SourceText(Explanations[a].Title);
+    }
+    for (size_t b = 0; b < a; ++b) EXPECT_NE(Explanations[a].Title, Explanations[b].Title);
+  }
+  EXPECT_EQ(ExplanationOf(TextId::DewPoint, "de").substr(0, 14), "Die Temperatur");
+  EXPECT_EQ(ExplanationOf(TextId::DewPoint, "pt"), ExplanationOf(TextId::DewPoint, "en"));
+  EXPECT_EQ(ExplanationOf(TextId::Save, "en"), "");
 }
 
 }  // namespace

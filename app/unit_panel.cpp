@@ -14,6 +14,7 @@
 #include "app/application.h"
 #include "app/list_row.h"
 #include "app/pixel_font.h"
+#include "app/window_combo_box.h"
 #include "i18n/translation_data.h"
 #include "units/pressure.h"
 #include "units/unit_choices.h"
@@ -137,7 +138,7 @@ void UnitPanel::BuildRows() {
     return row;
   };
   auto makeCombo = [](const char* name, ListRow* row, const QStringList& items) {
-    auto* combo = new QComboBox(row);
+    auto* combo = new WindowComboBox(row);
     combo->setObjectName(QString::fromLatin1(name));
     combo->setFont(PixelFont(ControlTextSize));
     combo->addItems(items);

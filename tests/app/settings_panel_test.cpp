@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -14,6 +16,7 @@
 #include "app/list_row.h"
 #include "app/main_window.h"
 #include "app/unit_panel.h"
+#include "app/window_combo_box.h"
 #include "tests/app/window_driver.h"
 #include "tests/app/window_test_main.h"
 
@@ -166,6 +169,28 @@ class SettingsPanelTest : public QObject {
     QVERIFY(!Panel().isVisible());
     QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Dry Bulb Temperature[°F]"));
     QCOMPARE(Form().MainLayout1->focusWidget(), Form().DB);
+  }
+
+  // At the smallest window the language list opens whole, as a window of its own, and its last
+  // entry can be clicked.
+  void everyLanguageCanBeChosenFromTheList() {
+    Form().resize(288, 320);
+    Click(Form().Set_Button1);
+    auto* languages = static_cast<WindowComboBox*>(Panel().CB7);
+    languages->showPopup();
+    QMenu* list = languages->OpenList();
+    QVERIFY(list != nullptr);
+    QVERIFY(list->isWindow());
+    QVERIFY(QTest::qWaitForWindowExposed(list));
+    QCOMPARE(list->actions().size(), 9);
+    const QRect screen = list->screen()->availableGeometry();
+    QVERIFY(screen.contains(list->geometry()));
+    QAction* last = list->actions().last();
+    QCOMPARE(last->text(), QStringLiteral("中文(繁體)"));
+    QTest::mouseClick(list, Qt::LeftButton, Qt::NoModifier, list->actionGeometry(last).center());
+    QCOMPARE(languages->currentIndex(), 8);
+    Click(Panel().Set_Btn);
+    QCOMPARE(Form().Core().Units().LanguageCode, std::string("zh_tw"));
   }
 
   void tabGoesThroughThePanelInReadingOrder() {

@@ -3,29 +3,71 @@
 #include <QLabel>
 #include <QPainter>
 #include <QResizeEvent>
+#include <algorithm>
+
+#include "app/text_fit.h"
 
 namespace vaporin {
 
 namespace {
+constexpr int TitleGap = 3;  // between the title and the row's first control
 const QColor RowColour(0xff, 0xff, 0xff);
 const QColor RuleColour(0xdd, 0xe3, 0xe9);
 }  // namespace
 
 ListRow::ListRow(const QString& objectName, const QString& text, QWidget* parent)
-    : QFrame(parent), title_(new QLabel(text, this)) {
+    : QFrame(parent), title_(new QLabel(text, this)), text_(text) {
   setObjectName(objectName);
   title_->setObjectName(objectName + QStringLiteral("Title"));
   title_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   title_->setTextFormat(Qt::PlainText);
 }
 
-QString ListRow::Text() const { return title_->text(); }
+QString ListRow::Text() const { return text_; }
 
-void ListRow::SetText(const QString& text) { title_->setText(text); }
+void ListRow::SetText(const QString& text) {
+  text_ = text;
+  FitTitle();
+}
+
+void ListRow::FitTitle() {
+  // The title's space ends where the first control of the row begins.
+  int available = width();
+  for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    // Rules (one unit high) and the never-seen focus target are no controls.
+    if (child != title_ && child->width() > 1 && child->height() > 1) {
+      available = std::min(available, child->x());
+    }
+  }
+  available = std::max(1, available - TitleGap);
+  QFont font = this->font();
+  const int designed = font.pixelSize();
+  const TextFit fit = FitText(designed, available, [&](int size) {
+    font.setPixelSize(size);
+    return QFontMetrics(font).horizontalAdvance(text_);
+  });
+  font.setPixelSize(fit.PixelSize);
+  title_->setFont(font);
+  title_->setGeometry(0, 0, available, height());
+  if (fit.Elide) {
+    title_->setText(QFontMetrics(font).elidedText(text_, Qt::ElideRight, available));
+    title_->setToolTip(QStringLiteral("<p>%1</p>%2").arg(text_.toHtmlEscaped(), toolTip()));
+  } else {
+    title_->setText(text_);
+    title_->setToolTip(QString());
+  }
+}
+
+bool ListRow::event(QEvent* event) {
+  const bool handled = QFrame::event(event);
+  if (event->type() == QEvent::ToolTipChange) FitTitle();
+  return handled;
+}
 
 void ListRow::AnchorRight(QWidget* child, int margin) {
   anchors_.push_back({child, margin});
   Place(anchors_.back());
+  FitTitle();
 }
 
 void ListRow::AnchorCentre(QWidget* child) {
@@ -59,14 +101,13 @@ void ListRow::paintEvent(QPaintEvent* event) {
 
 void ListRow::changeEvent(QEvent* event) {
   QFrame::changeEvent(event);
-  if (event->type() == QEvent::FontChange) title_->setFont(font());
+  if (event->type() == QEvent::FontChange) FitTitle();
 }
 
 void ListRow::resizeEvent(QResizeEvent* event) {
   QFrame::resizeEvent(event);
-  // The title may run under the edit box, which is drawn on top of it.
-  title_->setGeometry(0, 0, event->size().width(), event->size().height());
   for (const Anchor& anchor : anchors_) Place(anchor);
+  FitTitle();
 }
 
 }  // namespace vaporin

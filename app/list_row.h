@@ -16,6 +16,7 @@ class ListRow final : public QFrame {
  public:
   ListRow(const QString& objectName, const QString& text, QWidget* parent);
 
+  // The full title, however it is shown.
   QString Text() const;
   void SetText(const QString& text);
   const QLabel* TitleLabel() const { return title_; }
@@ -31,6 +32,7 @@ class ListRow final : public QFrame {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  bool event(QEvent* event) override;
   // The title takes the row's font, whatever a style sheet does to propagation.
   void changeEvent(QEvent* event) override;
 
@@ -40,8 +42,12 @@ class ListRow final : public QFrame {
     int RightMargin;  // negative: centred
   };
   void Place(const Anchor& anchor);
+  // The title in the space left of the row's controls: a smaller font where it must, down to a
+  // floor, then an ellipsis with the full title as its tooltip.
+  void FitTitle();
 
   QLabel* title_;
+  QString text_;
   std::vector<Anchor> anchors_;
   bool boxed_ = false;
 };

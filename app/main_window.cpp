@@ -20,6 +20,7 @@
 #include "app/clickable_label.h"
 #include "app/platform.h"
 #include "app/scaled_view.h"
+#include "app/text_fits.h"
 #include "app/unit_panel.h"
 #include "app/window_geometry.h"
 #include "settings/ini_file.h"
@@ -32,6 +33,7 @@ constexpr double StartUpWidthFactor = 0.75;
 constexpr double StartUpHeightFactor = 0.8;
 constexpr double TitleHintGap = 6.0;
 constexpr double PanelHeadingGap = 12.0;
+constexpr int HintRightMargin = 4;
 
 LabelBox BoxOf(const QLabel* label) {
   return {static_cast<double>(label->x()), static_cast<double>(label->y()),
@@ -43,6 +45,8 @@ void PlaceHintAfterTitle(QLabel* title, QLabel* hint, double gap) {
   hint->adjustSize();
   const Position at = PlaceAfter(BoxOf(title), hint->height(), gap);
   hint->move(static_cast<int>(at.Left), static_cast<int>(at.Top));
+  // The hint ends at the bar's right edge: a smaller font, then an ellipsis.
+  FitInto(hint, hint->parentWidget()->width() - hint->x() - HintRightMargin);
 }
 }  // namespace
 

@@ -132,6 +132,7 @@ class TForm1 final : public QWidget {
   void PrepareSettingsPanel();
   // The unit panel, built over the content in the current language on first use.
   UnitPanel* BuildPanel();
+  void FitPanelButtons();
 
   // The base titles as LB_txt holds them, in the current language.
   BaseTitles BaseTitlesShown() const;

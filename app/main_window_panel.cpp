@@ -3,11 +3,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 
 #include "app/application.h"
 #include "app/list_row.h"
 #include "app/main_window.h"
 #include "app/platform.h"
+#include "app/text_fits.h"
 #include "app/translatable_texts.h"
 #include "app/unit_panel.h"
 #include "i18n/explanations.h"
@@ -31,6 +33,7 @@ UnitPanel* TForm1::BuildPanel() {
   TranslatableTexts texts({Panel_Con}, {Panel_Con->L_title2});
   core_.TranslateTexts(texts.Texts());
   texts.WriteBack();
+  FitPanelButtons();
   FormResize();
   return Panel_Con;
 }
@@ -90,6 +93,14 @@ void TForm1::ApplyLanguage() {
                        locale.Script.toStdString(), locale.Territory.toStdString()},
                       texts.Texts());
   texts.WriteBack();
+  FitPanelButtons();
+}
+
+void TForm1::FitPanelButtons() {
+  if (Panel_Con == nullptr) return;
+  for (QPushButton* button : {Panel_Con->Set_Save, Panel_Con->Set_Btn, Panel_Con->BtnCancel}) {
+    FitInto(button);
+  }
 }
 
 BaseTitles TForm1::BaseTitlesShown() const {
@@ -104,7 +115,7 @@ void TForm1::ApplyUnitLabels() {
   const UnitCaptions captions = core_.Captions(BaseTitlesShown());
   if (captions.Pressure) {
     TopL->setText(QString::fromStdString(*captions.Pressure));
-    TopL->adjustSize();
+    FormResize();
   }
   for (const BoxInfo& info : BoxTable) {
     const QString caption = QString::fromStdString(captions.*info.Caption);

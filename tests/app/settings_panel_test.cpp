@@ -193,6 +193,53 @@ class SettingsPanelTest : public QObject {
     QCOMPARE(Form().Core().Units().LanguageCode, std::string("zh_tw"));
   }
 
+  // Every language with the longest unit names and a comma: every text shows within its place.
+  void everyTextFitsItsPlace_data() {
+    QTest::addColumn<int>("language");
+    for (int language = 0; language < 9; ++language) {
+      QTest::newRow(qPrintable(QStringLiteral("language %1").arg(language))) << language;
+    }
+  }
+
+  void everyTextFitsItsPlace() {
+    QFETCH(int, language);
+    driver_->Form.reset();
+    driver_->Platform->Separator = QStringLiteral(",");
+    QFile file(SettingsPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("[setting]\r\nte=1\r\nah=1\r\nsh=0\r\npr=3\r\nen=2\r\nsv=1\r\n"
+                              "lang=%1\r\n")
+                   .arg(language)
+                   .toLatin1());
+    file.close();
+    driver_->Open();
+    Form().resize(288, 320);
+    Click(Form().Set_Button1);
+    auto fits = [](const QLabel* label, int right) {
+      const int width = QFontMetrics(label->font()).horizontalAdvance(label->text());
+      return width <= label->width() && label->x() + label->width() <= right;
+    };
+    for (QLineEdit* box : Form().Boxes()) {
+      const auto* row = static_cast<const ListRow*>(box->parentWidget());
+      QVERIFY2(fits(row->TitleLabel(), box->x()), qPrintable(row->Text()));
+    }
+    const QLabel* hint = Form().TopL;
+    QVERIFY2(fits(hint, hint->parentWidget()->width()), qPrintable(hint->text()));
+    for (ListRow* row : Panel().findChildren<ListRow*>()) {
+      int controls = row->width();
+      for (QWidget* child : row->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child != row->TitleLabel() && child->height() > 1)
+          controls = std::min(controls, child->x());
+      }
+      QVERIFY2(fits(row->TitleLabel(), controls), qPrintable(row->Text()));
+    }
+    QVERIFY2(fits(Panel().L_Unit, Panel().width()), qPrintable(Panel().L_Unit->text()));
+    for (QPushButton* button : {Panel().Set_Save, Panel().Set_Btn, Panel().BtnCancel}) {
+      QVERIFY2(QFontMetrics(button->font()).horizontalAdvance(button->text()) < button->width(),
+               qPrintable(button->text()));
+    }
+  }
+
   void tabGoesThroughThePanelInReadingOrder() {
     Click(Form().Set_Button1);
     QList<QWidget*> visited{Panel().CB1};

@@ -58,6 +58,8 @@ class TForm1 final : public QWidget {
   void CommitInputs();
   // The shown state, a row a line, to the clipboard.
   void CopyAll();
+  // A box's context menu, with Copy all.
+  void ShowBoxMenu(QLineEdit* box, const QPoint& at);
 
   const Calculator& Core() const { return core_; }
 

@@ -1,16 +1,19 @@
 // The main window's side of the two-value input: the boxes' events carried to the calculator,
 // and its answers written back.
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 
 #include "app/application.h"
 #include "app/main_window.h"
+#include "app/scaled_view.h"
 
 namespace vaporin {
 
@@ -64,6 +67,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonDblClick:
       RunGuarded([&] { DBDblClick(box); });
       break;
+    case QEvent::ContextMenu:
+      RunGuarded([&] { ShowBoxMenu(box, static_cast<const QContextMenuEvent*>(event)->pos()); });
+      swallow = true;
+      break;
     default:
       break;
   }
@@ -98,6 +105,20 @@ void TForm1::DBDblClick(QLineEdit* sender) {
 }
 
 void TForm1::CommitInputs() { Show(core_.CommitInputs(ReadBoxTexts())); }
+
+void TForm1::ShowBoxMenu(QLineEdit* box, const QPoint& at) {
+  // The box's own menu, as a window of its own, with "Copy all" added.
+  QMenu* menu = box->createStandardContextMenu();
+  menu->setParent(PopupParentFor(box), menu->windowFlags());
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->setFont(PopupFontFor(box));
+  menu->addSeparator();
+  std::vector<std::string> copyAll{std::string(SourceText(TextId::CopyAll))};
+  core_.TranslateTexts(copyAll);
+  ConnectGuarded(menu->addAction(QString::fromStdString(copyAll.front())), &QAction::triggered,
+                 this, [this] { CopyAll(); });
+  menu->popup(ScreenPoint(box, at));
+}
 
 void TForm1::CopyAll() {
   QGuiApplication::clipboard()->setText(

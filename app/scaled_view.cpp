@@ -4,6 +4,7 @@
 #include <QGraphicsScene>
 #include <QResizeEvent>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 namespace vaporin {
@@ -53,6 +54,36 @@ void ScaledView::resizeEvent(QResizeEvent* event) {
 }
 
 void ScaledView::wheelEvent(QWheelEvent* event) { event->ignore(); }
+
+QPoint ScreenPoint(const QWidget* widget, const QPoint& point, QGraphicsView** view) {
+  const QWidget* top = widget;
+  while (top->parentWidget() != nullptr) top = top->parentWidget();
+  QGraphicsProxyWidget* proxy = top->graphicsProxyWidget();
+  QGraphicsView* shownBy =
+      proxy != nullptr && proxy->scene() != nullptr && !proxy->scene()->views().isEmpty()
+          ? proxy->scene()->views().front()
+          : nullptr;
+  if (view != nullptr) *view = shownBy;
+  if (shownBy == nullptr) return widget->mapToGlobal(point);
+  const QPointF inScene = proxy->mapToScene(QPointF(widget->mapTo(top, point)));
+  return shownBy->viewport()->mapToGlobal(shownBy->mapFromScene(inScene));
+}
+
+QWidget* PopupParentFor(const QWidget* widget) {
+  QGraphicsView* view = nullptr;
+  ScreenPoint(widget, QPoint(), &view);
+  return view != nullptr ? view->window() : const_cast<QWidget*>(widget);
+}
+
+QFont PopupFontFor(const QWidget* widget) {
+  QGraphicsView* view = nullptr;
+  ScreenPoint(widget, QPoint(), &view);
+  QFont font = widget->font();
+  if (view != nullptr && font.pixelSize() > 0) {
+    font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * view->transform().m22())));
+  }
+  return font;
+}
 
 void ScaledView::UpdateScale() {
   if (referenceSize_.isEmpty() || exactSize_.isEmpty()) return;

@@ -35,4 +35,13 @@ class ScaledView final : public QGraphicsView {
   QGraphicsProxyWidget* proxy_ = nullptr;
 };
 
+// Where on the screen a point of a widget lies, through the view that shows the widget when it
+// is part of scaled content; `view`, when given, receives that view (or none).
+QPoint ScreenPoint(const QWidget* widget, const QPoint& point, QGraphicsView** view = nullptr);
+
+// A popup for a widget of the scaled content, as a window of its own: parented to the window
+// that shows the content, never clipped by the content's edge; its font scaled as the content.
+QWidget* PopupParentFor(const QWidget* widget);
+QFont PopupFontFor(const QWidget* widget);
+
 }  // namespace vaporin

@@ -206,6 +206,17 @@ const std::array<TranslationRow, SourceTextCount> TranslationRows = {{
         " 海拔",        // zh_cn
         " 海拔高度",    // zh_tw
     },
+    {
+        "Copy all",        // en
+        "Alles kopieren",  // de
+        "Copiar todo",     // es
+        "Tout copier",     // fr
+        "Copia tutto",     // it
+        "すべてコピー",    // ja
+        "Копировать всё",  // ru
+        "全部复制",        // zh_cn
+        "全部複製",        // zh_tw
+    },
 }};
 
 const std::array<LanguageEntry, LanguageCount> Languages = {{

@@ -27,6 +27,7 @@ enum class TextId : size_t {
   Language,
   AlwaysOnTop,
   Altitude,
+  CopyAll,
   Count,
 };
 

@@ -1,8 +1,10 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -117,6 +119,26 @@ class InputWorkflowWindowTest : public QObject {
     QCOMPARE(lines.value(0), QStringLiteral("Input 2 params(101.325kPa)"));
     QCOMPARE(lines.value(1), QStringLiteral("Dry Bulb Temperature\t25.00\t°C"));
     QCOMPARE(lines.value(8), QStringLiteral("Specific Volume\t0.8582\tm³/kg"));
+  }
+
+  void eachBoxMenuOffersCopyAll() {
+    ShowTheOverviewState();
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5),
+                              Form().WB->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(Form().WB, &request);
+    QMenu* menu = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (auto* open = qobject_cast<QMenu*>(window); open != nullptr && open->isVisible()) {
+        menu = open;
+      }
+    }
+    QVERIFY(menu != nullptr);
+    QAction* copyAll = menu->actions().last();
+    QCOMPARE(copyAll->text(), QStringLiteral("Copy all"));
+    copyAll->trigger();
+    menu->close();
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(
+        QStringLiteral("Input 2 params(101.325kPa)\nDry Bulb Temperature\t25.00\t°C")));
   }
 
   void aCommaUserSeesAndTypesCommas() {

@@ -79,8 +79,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 bool TForm1::DBKeyDown(QLineEdit* sender, const QKeyEvent& key) {
   const Qt::KeyboardModifiers modifiers = key.modifiers();
+  // The Ctrl key's own press may come without its modifier flag, yet Ctrl is held from that
+  // moment: pressing it to start a copy must not clear the result.
   const KeyPress press{key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter,
-                       modifiers.testFlag(Qt::ControlModifier),
+                       modifiers.testFlag(Qt::ControlModifier) || key.key() == Qt::Key_Control,
                        modifiers.testFlag(Qt::ShiftModifier)};
   const Calculator::KeyOutcome outcome = core_.KeyDown(ReadBoxTexts(), press);
   Show(outcome.Update);

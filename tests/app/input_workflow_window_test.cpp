@@ -222,8 +222,9 @@ class InputWorkflowWindowTest : public QObject {
     QVERIFY(!Form().Core().DisplayLock());
   }
 
-  // Keys pressed in a box of a full display: after the lock's tick any key without Ctrl clears
-  // every box (Enter moves on as well); within the lock, or with Ctrl or Tab, nothing is cleared.
+  // Keys pressed in a box of a full display, sent to the window as the keyboard sends them: after
+  // the lock's tick any key without Ctrl clears every box (Enter moves on as well); within the
+  // lock, or with Ctrl or Tab, nothing is cleared.
   void keysInAFullDisplay_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<int>("key");
@@ -237,6 +238,18 @@ class InputWorkflowWindowTest : public QObject {
         << "WB";
     QTest::newRow("enter clears and moves on")
         << "RH" << int(Qt::Key_Return) << none << true << QStringList(8, QString()) << "VH";
+    const QStringList cleared(8, QString());
+    QTest::newRow("delete clears")
+        << "WB" << int(Qt::Key_Delete) << none << true << cleared << "WB";
+    QTest::newRow("left clears") << "WB" << int(Qt::Key_Left) << none << true << cleared << "WB";
+    QTest::newRow("shift alone clears")
+        << "WB" << int(Qt::Key_Shift) << static_cast<int>(Qt::ShiftModifier) << true << cleared
+        << "WB";
+    QTest::newRow("escape clears")
+        << "WB" << int(Qt::Key_Escape) << none << true << cleared << "WB";
+    QTest::newRow("ctrl alone clears nothing")
+        << "WB" << int(Qt::Key_Control) << static_cast<int>(Qt::ControlModifier) << true
+        << QStringList() << "WB";
     QTest::newRow("ctrl+c clears nothing")
         << "WB" << int(Qt::Key_C) << static_cast<int>(Qt::ControlModifier) << true << QStringList()
         << "WB";
@@ -261,7 +274,7 @@ class InputWorkflowWindowTest : public QObject {
     const QStringList shown = AllTexts();
     auto* target = Form().MainLayout1->findChild<QLineEdit*>(box);
     target->setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(target, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+    PressInWindow(static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(AllTexts(), texts.isEmpty() ? shown : texts);
     QCOMPARE(Focused()->objectName(), focus);
     QVERIFY(Form().DP->isEnabled() && Form().SH->isEnabled());

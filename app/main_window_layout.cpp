@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/accessible_tree.h"
 #include "app/build_info.h"
 #include "app/clickable_label.h"
 #include "app/list_row.h"
@@ -100,6 +101,7 @@ void TForm1::BuildControls() {
   RectMask = new QWidget(MainLayout1);
   RectMask->setObjectName(QStringLiteral("RectMask"));
   RectMask->hide();
+  HideFromScreenReaders(RectMask);
 
   BuildHiddenParts();
   ApplyLook();
@@ -151,6 +153,7 @@ void TForm1::BuildList() {
   for (size_t i = 1; i < boxes_.size(); ++i) QWidget::setTabOrder(boxes_[i - 1], boxes_[i]);
 
   BuildFooter(ListBoxItem9);
+  ExposeChildren(ListBoxItem9);
 }
 
 void TForm1::BuildFooter(ListRow* footer) {
@@ -170,6 +173,7 @@ void TForm1::BuildFooter(ListRow* footer) {
   Button1->setFlat(true);
   Button1->setFocusPolicy(Qt::ClickFocus);
   Button1->setGeometry(-8, -336, 0, 0);
+  HideFromScreenReaders(Button1);
 
   Set_Button1 = new QPushButton(footer);
   Set_Button1->setObjectName(QStringLiteral("Set_Button1"));
@@ -192,6 +196,7 @@ void TForm1::BuildHiddenParts() {
   LB_txt->setObjectName(QStringLiteral("LB_txt"));
   for (const std::string& title : EnglishBaseTitles()) LB_txt->addItem(FromUtf8(title));
   LB_txt->hide();
+  HideFromScreenReaders(LB_txt);
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/accessible_tree.h"
+
 namespace vaporin {
 
 ScaledView::ScaledView(QWidget* parent) : QGraphicsView(parent) {
@@ -30,6 +32,7 @@ void ScaledView::SetReferenceSize(const QSize& size) {
 void ScaledView::SetContent(QWidget* content) {
   content->setParent(nullptr);
   proxy_ = scene()->addWidget(content);
+  ExposeContentOf(this, content);
   if (!referenceSize_.isEmpty()) content->resize(referenceSize_);
   UpdateScale();
 }

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -150,6 +151,37 @@ class MainWindowTest : public QObject {
       QCOMPARE(next, boxes[i]);
     }
     QVERIFY((Form().Button1->focusPolicy() & Qt::TabFocus) == 0);
+  }
+
+  // A screen reader walks down from the window: it must reach every box, under the name its row
+  // shows, through parents that agree with their children, and never the invisible helpers.
+  void screenReadersReachTheBoxesButNotTheHelpers() {
+    Form().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Form()));
+    QHash<QObject*, QString> reached;
+    QList<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(&Form())};
+    while (!pending.isEmpty()) {
+      QAccessibleInterface* node = pending.takeLast();
+      for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        QVERIFY(child != nullptr);
+        QCOMPARE(child->parent()->object(), node->object());
+        QCOMPARE(node->indexOfChild(child), i);
+        reached.insert(child->object(), child->text(QAccessible::Name));
+        pending.append(child);
+      }
+    }
+    for (QLineEdit* box : Form().Boxes()) {
+      QVERIFY2(reached.contains(box), qPrintable(box->objectName()));
+      QCOMPARE(reached.value(box), box->accessibleName());
+    }
+    QCOMPARE(reached.value(Form().DB), QStringLiteral("Dry Bulb Temperature[°C]"));
+    QVERIFY(reached.contains(Form().Set_Button1));
+    for (QObject* helper :
+         {static_cast<QObject*>(Form().Button1), static_cast<QObject*>(Form().LB_txt),
+          static_cast<QObject*>(Form().RectMask)}) {
+      QVERIFY2(!reached.contains(helper), qPrintable(helper->objectName()));
+    }
   }
 
   void setsTheSettingsPathAndTheDecimalSeparators() {

@@ -177,7 +177,6 @@ void TForm1::BuildFooter(ListRow* footer) {
 
   Set_Button1 = new QPushButton(footer);
   Set_Button1->setObjectName(QStringLiteral("Set_Button1"));
-  Set_Button1->setAccessibleName(QStringLiteral("Settings"));
   Set_Button1->setFocusPolicy(Qt::NoFocus);
   Set_Button1->setFlat(true);
   Set_Button1->setGeometry(0, GearButtonTop, GearButtonWidth, GearButtonHeight);

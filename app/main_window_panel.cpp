@@ -13,6 +13,7 @@
 #include "app/translatable_texts.h"
 #include "app/unit_panel.h"
 #include "i18n/explanations.h"
+#include "i18n/translation_data.h"
 #include "settings/ini_file.h"
 
 namespace vaporin {
@@ -131,6 +132,10 @@ void TForm1::ApplyUnitLabels() {
     rows_[IndexOf(info.Box)]->setToolTip(tip);
     Box(info.Box)->setToolTip(tip);
   }
+  // The gear has no text of its own; it is named after the panel it opens.
+  std::vector<std::string> gear{std::string(SourceText(TextId::UnitConfiguration))};
+  core_.TranslateTexts(gear);
+  Set_Button1->setAccessibleName(QString::fromStdString(gear.front()).trimmed());
   Show(core_.RefreshDisplay(ReadBoxTexts()));
 }
 

@@ -176,7 +176,7 @@ class MainWindowTest : public QObject {
       QCOMPARE(reached.value(box), box->accessibleName());
     }
     QCOMPARE(reached.value(Form().DB), QStringLiteral("Dry Bulb Temperature[°C]"));
-    QVERIFY(reached.contains(Form().Set_Button1));
+    QCOMPARE(reached.value(Form().Set_Button1), QStringLiteral("Unit Configuration"));
     for (QObject* helper :
          {static_cast<QObject*>(Form().Button1), static_cast<QObject*>(Form().LB_txt),
           static_cast<QObject*>(Form().RectMask)}) {

@@ -352,6 +352,7 @@ class SettingsPanelTest : public QObject {
     QCOMPARE(Panel().LBunit4->Text(), QStringLiteral(" Luftdruck"));
     QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Trockentemperatur[°C]"));
     QCOMPARE(Form().DB->accessibleName(), QStringLiteral("Trockentemperatur[°C]"));
+    QCOMPARE(Form().Set_Button1->accessibleName(), QStringLiteral("Gerätekonfiguration"));
     QVERIFY(Form().DB->toolTip().contains(QStringLiteral("Die Temperatur der Luft")));
     QCOMPARE(Form().ListBoxItem1->toolTip(), Form().DB->toolTip());
     QCOMPARE(Form().LB_txt->item(0)->text(), QStringLiteral("Zwei Eingabeparameter"));

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/calculator.h"
+#include "i18n/translation_data.h"
 
 class QFrame;
 class QKeyEvent;
@@ -138,6 +139,8 @@ class TForm1 final : public QWidget {
 
   // The base titles as LB_txt holds them, in the current language.
   BaseTitles BaseTitlesShown() const;
+  // One of the program's own texts in the language in force.
+  QString Translated(TextId id);
   // The edit box `widget` is, if it is one.
   std::optional<EditBox> EditBoxOf(const QObject* widget) const;
   BoxTexts ReadBoxTexts() const;

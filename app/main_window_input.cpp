@@ -115,10 +115,8 @@ void TForm1::ShowBoxMenu(QLineEdit* box, const QPoint& at) {
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->setFont(PopupFontFor(box));
   menu->addSeparator();
-  std::vector<std::string> copyAll{std::string(SourceText(TextId::CopyAll))};
-  core_.TranslateTexts(copyAll);
-  ConnectGuarded(menu->addAction(QString::fromStdString(copyAll.front())), &QAction::triggered,
-                 this, [this] { CopyAll(); });
+  ConnectGuarded(menu->addAction(Translated(TextId::CopyAll)), &QAction::triggered, this,
+                 [this] { CopyAll(); });
   menu->popup(ScreenPoint(box, at));
 }
 

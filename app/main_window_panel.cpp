@@ -112,6 +112,12 @@ BaseTitles TForm1::BaseTitlesShown() const {
   return titles;
 }
 
+QString TForm1::Translated(TextId id) {
+  std::vector<std::string> text{std::string(SourceText(id))};
+  core_.TranslateTexts(text);
+  return QString::fromStdString(text.front());
+}
+
 void TForm1::ApplyUnitLabels() {
   const UnitCaptions captions = core_.Captions(BaseTitlesShown());
   if (captions.Pressure) {
@@ -133,9 +139,7 @@ void TForm1::ApplyUnitLabels() {
     Box(info.Box)->setToolTip(tip);
   }
   // The gear has no text of its own; it is named after the panel it opens.
-  std::vector<std::string> gear{std::string(SourceText(TextId::UnitConfiguration))};
-  core_.TranslateTexts(gear);
-  Set_Button1->setAccessibleName(QString::fromStdString(gear.front()).trimmed());
+  Set_Button1->setAccessibleName(Translated(TextId::UnitConfiguration).trimmed());
   Show(core_.RefreshDisplay(ReadBoxTexts()));
 }
 

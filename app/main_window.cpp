@@ -60,6 +60,9 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QWidget(parent), platform_
   ConnectGuarded(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
   ConnectGuarded(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this), &QShortcut::activated,
                  this, [this] { Set_Button1Click(); });
+  ConnectGuarded(Chart_Button1, &QPushButton::clicked, this, [this] { Chart_Button1Click(); });
+  ConnectGuarded(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this), &QShortcut::activated,
+                 this, [this] { Chart_Button1Click(); });
   ConnectGuarded(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this),
                  &QShortcut::activated, this, [this] { CopyAll(); });
   for (QLineEdit* box : Boxes()) box->installEventFilter(this);
@@ -161,6 +164,7 @@ void TForm1::PrepareSettingsPanel() {
 
 void TForm1::FormDestroy() {
   RunGuarded([this] { WriteGeometryToSettings(); });
+  RunGuarded([this] { WriteChartGeometryToSettings(); });
   platform_.EndProcess(0);
 }
 

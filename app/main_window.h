@@ -19,6 +19,7 @@ class QTimer;
 
 namespace vaporin {
 
+class ChartWindow;
 class ClickableLabel;
 class ListRow;
 class Platform;
@@ -51,6 +52,14 @@ class TForm1 final : public QWidget {
   void Set_BtnClick();
   void Set_SaveClick();
 
+  // The chart: opened from its button or Ctrl+G, it follows every result, unit and language.
+  void Chart_Button1Click();
+  void UpdateChart();
+  void ChartHover();
+  void ChartPick();
+  void ChartSave();
+  void ChartClose();
+
   // Languages and captions.
   void ApplyLanguage();
   void ApplyUnitLabels();
@@ -78,6 +87,8 @@ class TForm1 final : public QWidget {
   QPushButton* Button1;
   QPushButton* Set_Button1;
   QLabel* Image2;
+  QPushButton* Chart_Button1;
+  ChartWindow* Chart_Window = nullptr;  // built when first opened
   QWidget* RectMask;
   UnitPanel* Panel_Con = nullptr;  // built when first opened
   QListWidget* LB_txt;
@@ -154,6 +165,8 @@ class TForm1 final : public QWidget {
   // Shutdown: the process ends here.
   void FormDestroy();
   void WriteGeometryToSettings();
+  void PlaceChartWindow();
+  void WriteChartGeometryToSettings();
 
   Platform& platform_;
   Calculator core_;

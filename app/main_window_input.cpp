@@ -134,6 +134,7 @@ void TForm1::Show(const BoxesUpdate& update) {
     }
   }
   if (update.ResultShown) Timer1->start();
+  UpdateChart();
 }
 
 std::optional<EditBox> TForm1::EditBoxOf(const QObject* widget) const {

@@ -40,6 +40,7 @@ constexpr int GearButtonHeight = 34;
 constexpr int GearButtonTop = 1;
 constexpr int GearButtonRightMargin = DesignedWidth - 287 - GearButtonWidth;
 constexpr int GearDrawnSize = 32;
+constexpr int ChartDrawnSize = 26;
 constexpr int TimerIntervalMs = 100;
 
 QString FromUtf8(std::string_view text) {
@@ -63,8 +64,9 @@ QLineEdit* MakeBox(const BoxInfo& info, ListRow* row) {
   return box;
 }
 
-// Drawn from its SVG at build time, 90 px square, and shown at GearDrawnSize.
+// Drawn from their SVGs at build time, 90 px square, and shown at GearDrawnSize.
 QPixmap GearPicture() { return QPixmap(QStringLiteral(":/vaporin/gear.png")); }
+QPixmap ChartPicture() { return QPixmap(QStringLiteral(":/vaporin/chart.png")); }
 }  // namespace
 
 void TForm1::BuildControls() {
@@ -188,6 +190,16 @@ void TForm1::BuildFooter(ListRow* footer) {
   Image2->setAttribute(Qt::WA_TransparentForMouseEvents);
   Image2->setGeometry((GearButtonWidth - GearDrawnSize) / 2, (GearButtonHeight - GearDrawnSize) / 2,
                       GearDrawnSize, GearDrawnSize);
+
+  // The chart's button, beside the gear and alike; a picture of a chart is its only text.
+  Chart_Button1 = new QPushButton(footer);
+  Chart_Button1->setObjectName(QStringLiteral("Chart_Button1"));
+  Chart_Button1->setFocusPolicy(Qt::NoFocus);
+  Chart_Button1->setFlat(true);
+  Chart_Button1->setIcon(QIcon(ChartPicture()));
+  Chart_Button1->setIconSize(QSize(ChartDrawnSize, ChartDrawnSize));
+  Chart_Button1->setGeometry(0, GearButtonTop, GearButtonWidth, GearButtonHeight);
+  footer->AnchorRight(Chart_Button1, GearButtonRightMargin + GearButtonWidth);
 }
 
 void TForm1::BuildHiddenParts() {

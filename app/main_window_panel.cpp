@@ -140,6 +140,9 @@ void TForm1::ApplyUnitLabels() {
   }
   // The gear has no text of its own; it is named after the panel it opens.
   Set_Button1->setAccessibleName(Translated(TextId::UnitConfiguration).trimmed());
+  const QString chart = Translated(TextId::PsychrometricChart);
+  Chart_Button1->setAccessibleName(chart);
+  Chart_Button1->setToolTip(chart + QStringLiteral(" (Ctrl+G)"));
   Show(core_.RefreshDisplay(ReadBoxTexts()));
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+class QWidget;
 
 namespace vaporin {
 
@@ -26,6 +29,10 @@ class Platform {
   virtual QString DecimalSeparator() const = 0;
   // Opens a web address in the default browser; a failure is ignored.
   virtual void OpenWebAddress(const QString& address) = 0;
+  // Asks where to save a file, offering the filters ("SVG (*.svg)", ...) and starting from
+  // `suggested`; empty when the user cancels. The name ends in a filter's extension.
+  virtual QString AskSaveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                                  const QStringList& filters) = 0;
   // Ends the process at once; nothing of the program runs afterwards.
   virtual void EndProcess(int exitCode) = 0;
 };

@@ -2,8 +2,10 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QUrl>
 #include <cstdio>
@@ -33,6 +35,20 @@ QString QtPlatform::DecimalSeparator() const {
 
 void QtPlatform::OpenWebAddress(const QString& address) {
   QDesktopServices::openUrl(QUrl(address));
+}
+
+QString QtPlatform::AskSaveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                                    const QStringList& filters) {
+  QString chosen = filters.value(0);
+  QString name = QFileDialog::getSaveFileName(parent, title, suggested,
+                                              filters.join(QStringLiteral(";;")), &chosen);
+  if (name.isEmpty()) return name;
+  // A name typed without any filter's extension gets the chosen filter's.
+  const QRegularExpression extension(QStringLiteral("\\*(\\.\\w+)"));
+  for (const QString& filter : filters) {
+    if (name.endsWith(extension.match(filter).captured(1), Qt::CaseInsensitive)) return name;
+  }
+  return name + extension.match(chosen).captured(1);
 }
 
 void QtPlatform::EndProcess(int exitCode) {

@@ -12,6 +12,8 @@ class QtPlatform final : public Platform {
   LocaleLanguage UserLanguage() const override;
   QString DecimalSeparator() const override;
   void OpenWebAddress(const QString& address) override;
+  QString AskSaveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                          const QStringList& filters) override;
   [[noreturn]] void EndProcess(int exitCode) override;
 };
 

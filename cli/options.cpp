@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 
+#include "chart/chart_svg.h"
 #include "cli/unit_options.h"
 #include "units/number_text.h"
 #include "units/pressure.h"
@@ -136,6 +137,13 @@ Options ParseCommandLine(const std::vector<std::string>& arguments) {
          }
          pressureFromAltitude = true;
          options.PressurePa = ParseAltitudeOption(v);
+       }},
+      {"--chart",
+       [&](std::string_view v) {
+         if (!ChartFileTypeOf(v)) {
+           throw UsageError("--chart: '" + std::string(v) + "' ends neither in .svg nor in .png");
+         }
+         options.ChartFile = std::string(v);
        }},
       {"--format",
        [&](std::string_view v) {

@@ -30,6 +30,8 @@ struct Options {
   std::optional<UnitOfEnthalpy> Enthalpy;
   std::optional<UnitOfSpecVolume> SpecVolume;
   std::optional<int32_t> PressurePa;
+  // --chart: the picture's file, .svg or .png.
+  std::optional<std::string> ChartFile;
   // NAME=VALUE, in the order given.
   std::vector<std::pair<EditBox, std::string>> Values;
 };

@@ -21,6 +21,7 @@ std::string Usage() {
          "\n"
          "usage: vaporin-calc [options] NAME=VALUE NAME=VALUE      one state\n"
          "       vaporin-calc [options] --batch < in.csv > out.csv  many states\n"
+         "       vaporin-calc [options] --chart FILE [NAME=VALUE NAME=VALUE]  a chart\n"
          "\n"
          "NAME: db dry bulb, rh relative humidity, vh absolute humidity, sh humidity ratio,\n"
          "      dp dew point (counts as the humidity ratio), enh enthalpy, wb wet bulb,\n"
@@ -50,9 +51,12 @@ std::string Usage() {
          "  --batch               CSV in, CSV out: the header names two quantities; the other\n"
          "                        columns come first, then db..sv and a status per row\n"
          "                        (ok, no-state, bad-input)\n"
+         "  --chart FILE.svg|FILE.png   the psychrometric chart, 1200 x 800, marking the state\n"
+         "                        when one is given, in the settings' language with --settings\n"
          "  --help, --version\n"
          "\n"
-         "exit status: 0 solved (in batch mode: read to the end), 1 no state, 2 usage error\n";
+         "exit status: 0 solved (in batch mode: read to the end), 1 no state, 2 usage error,\n"
+         "             3 the chart could not be written\n";
 }
 
 UnitSettings ChosenUnits(const Options& options, const Environment& environment) {
@@ -64,7 +68,12 @@ UnitSettings ChosenUnits(const Options& options, const Environment& environment)
   return ApplyUnitOptions(options, units);
 }
 
-int SolveOne(const Options& options, Calculator& calculator, std::ostream& out, std::ostream& err) {
+int SolveOne(const Options& options, Calculator& calculator, std::ostream& out, std::ostream& err,
+             const PngWriter& writePng) {
+  if (options.ChartFile && options.Values.empty()) {
+    WriteChartFile(calculator, nullptr, *options.ChartFile, writePng);
+    return ExitSolved;
+  }
   if (options.Values.size() != 2) {
     throw UsageError("give two values, NAME=VALUE NAME=VALUE (got " +
                      std::to_string(options.Values.size()) + ")");
@@ -83,6 +92,9 @@ int SolveOne(const Options& options, Calculator& calculator, std::ostream& out, 
     TextOf(texts, box) = text;
   }
   const std::optional<BoxTexts> shown = calculator.SolveOnce(texts);
+  if (options.ChartFile) {
+    WriteChartFile(calculator, shown ? &*shown : nullptr, *options.ChartFile, writePng);
+  }
   if (!shown) {
     err << ProgramName << ": no state has " << QuantityName(firstBox) << '=' << firstText << " and "
         << QuantityName(secondBox) << '=' << secondText << '\n';
@@ -95,7 +107,7 @@ int SolveOne(const Options& options, Calculator& calculator, std::ostream& out, 
 }  // namespace
 
 int Run(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-        std::ostream& err, const Environment& environment) {
+        std::ostream& err, const Environment& environment, const PngWriter& writePng) {
   try {
     const Options options = ParseCommandLine(arguments);
     if (options.Help) {
@@ -108,7 +120,8 @@ int Run(const std::vector<std::string>& arguments, std::istream& in, std::ostrea
     }
     Calculator calculator;
     calculator.TakeOverChoices(ChosenUnits(options, environment));
-    if (!options.Batch) return SolveOne(options, calculator, out, err);
+    if (!options.Batch) return SolveOne(options, calculator, out, err, writePng);
+    if (options.ChartFile) throw UsageError("--chart draws one state; it cannot go with --batch");
     if (!options.Values.empty()) {
       throw UsageError("--batch reads its values from standard input; give no NAME=VALUE");
     }
@@ -119,6 +132,9 @@ int Run(const std::vector<std::string>& arguments, std::istream& in, std::ostrea
   } catch (const UsageError& error) {
     err << ProgramName << ": " << error.what() << '\n';
     return ExitUsage;
+  } catch (const ChartNotWritten& error) {
+    err << ProgramName << ": " << error.what() << '\n';
+    return ExitNotWritten;
   }
 }
 

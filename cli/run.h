@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/chart_file.h"
 #include "cli/documents_folder.h"
 
 namespace vaporin::cli {
@@ -12,10 +13,12 @@ namespace vaporin::cli {
 inline constexpr int ExitSolved = 0;
 inline constexpr int ExitNoState = 1;
 inline constexpr int ExitUsage = 2;
+inline constexpr int ExitNotWritten = 3;
 
 // The whole program: the arguments after the program's name, the standard streams and the
-// environment. Returns the exit status.
+// environment, and the PNG writer of --chart when the program has one. Returns the exit
+// status.
 int Run(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-        std::ostream& err, const Environment& environment);
+        std::ostream& err, const Environment& environment, const PngWriter& writePng = {});
 
 }  // namespace vaporin::cli

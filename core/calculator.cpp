@@ -100,6 +100,28 @@ std::optional<BoxTexts> Calculator::SolveOnce(const BoxTexts& texts) {
   return update.Texts;
 }
 
+BoxesUpdate Calculator::EnterDryBulbAndRatio(double dryBulbC, double humidityRatio) {
+  // A new entry of the user's: no lock of an earlier display holds it back.
+  displayLock_ = false;
+  ClearAll();
+  AirState entered{};
+  entered.DB = dryBulbC;
+  entered.SH = humidityRatio;
+  const BoxTexts shown = TextsOf(entered);
+  BoxTexts texts;
+  for (const EditBox box : {EditBox::DB, EditBox::SH}) TextOf(texts, box) = TextOf(shown, box);
+  BoxesUpdate update = CommitInputs(texts);
+  if (!update.Texts) update.Texts = texts;
+  // The boxes were cleared: what the commit did not disable is enabled again.
+  update.DPEnabled = update.DPEnabled.value_or(true);
+  update.SHEnabled = update.SHEnabled.value_or(true);
+  return update;
+}
+
+BoxTexts Calculator::TextsOf(const AirState& state) const {
+  return ResultTexts(state, units_, formats_, separator_, params_.KcalToKJ);
+}
+
 Calculator::KeyOutcome Calculator::KeyDown(const BoxTexts& texts, KeyPress key) {
   KeyOutcome outcome;
   outcome.Decision = DecideKeyDown(FilledGroupCount(texts), key.Enter, key.Ctrl, key.Shift);
@@ -130,7 +152,7 @@ BoxesUpdate Calculator::ComputeResults() {
 
 BoxesUpdate Calculator::ShowResults() {
   displayLock_ = true;
-  return {ResultTexts(state_, units_, formats_, separator_, params_.KcalToKJ), true, true, true};
+  return {TextsOf(state_), true, true, true};
 }
 
 BoxesUpdate Calculator::SolveAgain() {

@@ -88,6 +88,16 @@ class Calculator {
   // One state from the boxes' texts for a front end without a window: a fresh state, the
   // commit's rules, no lock left behind. None when the texts give no state.
   std::optional<BoxTexts> SolveOnce(const BoxTexts& texts);
+  // A new entry of a dry bulb (°C) and a humidity ratio (kg/kg(DA)), as if typed into cleared
+  // boxes with the digits the boxes show: the state is solved and shown, or the two values
+  // stay in their boxes.
+  BoxesUpdate EnterDryBulbAndRatio(double dryBulbC, double humidityRatio);
+  // What the boxes would show for `state`, field by field.
+  BoxTexts TextsOf(const AirState& state) const;
+  // Whether `shown` is the full display of a solved state, State().
+  bool ResultOnShow(const BoxTexts& shown) const {
+    return solvedAtPa_.has_value() && FilledGroupCount(shown) == FullDisplayGroups;
+  }
   // The values of the state shown last, in the user's units.
   BoxValues ShownValues() const { return DisplayValues(state_, units_, params_.KcalToKJ); }
 

@@ -217,6 +217,28 @@ const std::array<TranslationRow, SourceTextCount> TranslationRows = {{
         "全部复制",        // zh_cn
         "全部複製",        // zh_tw
     },
+    {
+        "Psychrometric chart",          // en
+        "Psychrometrisches Diagramm",   // de
+        "Diagrama psicrométrico",       // es
+        "Diagramme psychrométrique",    // fr
+        "Diagramma psicrometrico",      // it
+        "空気線図",                     // ja
+        "Психрометрическая диаграмма",  // ru
+        "焓湿图",                       // zh_cn
+        "空氣線圖",                     // zh_tw
+    },
+    {
+        "Save chart",                // en
+        "Diagramm speichern",        // de
+        "Guardar diagrama",          // es
+        "Enregistrer le diagramme",  // fr
+        "Salva diagramma",           // it
+        "空気線図を保存",            // ja
+        "Сохранить диаграмму",       // ru
+        "保存焓湿图",                // zh_cn
+        "儲存空氣線圖",              // zh_tw
+    },
 }};
 
 const std::array<LanguageEntry, LanguageCount> Languages = {{

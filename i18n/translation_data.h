@@ -28,6 +28,8 @@ enum class TextId : size_t {
   AlwaysOnTop,
   Altitude,
   CopyAll,
+  PsychrometricChart,
+  SaveChart,
   Count,
 };
 

@@ -169,15 +169,20 @@ const IniFile::Section* IniFile::FindSection(std::string_view name) const {
 
 int32_t IniFile::ReadInteger(std::string_view section, std::string_view key,
                              int32_t fallback) const {
+  return FindInteger(section, key).value_or(fallback);
+}
+
+std::optional<int32_t> IniFile::FindInteger(std::string_view section, std::string_view key) const {
   const Section* found = FindSection(section);
-  if (found == nullptr) return fallback;
+  if (found == nullptr) return std::nullopt;
   for (const Entry& entry : found->Entries) {
     if (entry.HasValue && SameName(entry.Key, key)) {
       int32_t value = 0;
-      return ParseIniInteger(entry.Value, &value) ? value : fallback;
+      if (ParseIniInteger(entry.Value, &value)) return value;
+      return std::nullopt;
     }
   }
-  return fallback;
+  return std::nullopt;
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int32_t value) {

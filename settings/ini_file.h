@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,8 @@ class IniFile {
   // The key's value in decimal, or in hexadecimal after "0x" or "$"; the default when the key
   // is absent or its value is not an int32.
   int32_t ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const;
+  // The same, without a default: none when the key is absent or not an int32.
+  std::optional<int32_t> FindInteger(std::string_view section, std::string_view key) const;
   // Sets the key where it stands, or appends it at the end of its section (and the section
   // at the end of the file).
   void WriteInteger(std::string_view section, std::string_view key, int32_t value);

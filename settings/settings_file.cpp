@@ -62,4 +62,20 @@ void WriteGeometry(IniFile& file, const WindowGeometry& geometry) {
   file.WriteInteger(SettingsSection, KeyPosHeight, geometry.Height);
 }
 
+void WriteChartGeometry(IniFile& file, const WindowGeometry& geometry) {
+  file.WriteInteger(SettingsSection, KeyChartLeft, geometry.Left);
+  file.WriteInteger(SettingsSection, KeyChartTop, geometry.Top);
+  file.WriteInteger(SettingsSection, KeyChartWidth, geometry.Width);
+  file.WriteInteger(SettingsSection, KeyChartHeight, geometry.Height);
+}
+
+std::optional<WindowGeometry> ReadChartGeometry(const IniFile& file) {
+  const std::optional<int32_t> left = file.FindInteger(SettingsSection, KeyChartLeft);
+  const std::optional<int32_t> top = file.FindInteger(SettingsSection, KeyChartTop);
+  const std::optional<int32_t> width = file.FindInteger(SettingsSection, KeyChartWidth);
+  const std::optional<int32_t> height = file.FindInteger(SettingsSection, KeyChartHeight);
+  if (!left || !top || !width || !height) return std::nullopt;
+  return WindowGeometry{*left, *top, *width, *height};
+}
+
 }  // namespace vaporin

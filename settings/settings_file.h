@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "settings/ini_file.h"
 #include "settings/unit_settings.h"
@@ -18,6 +19,11 @@ inline constexpr std::string_view KeyPosHeight = "pos_height";
 inline constexpr std::string_view KeyStayOnTop = "stayontop";
 // The atmospheric pressure in whole pascals; older files lack it.
 inline constexpr std::string_view KeyPressurePa = "patm";
+// The chart window's place and size; older files lack them.
+inline constexpr std::string_view KeyChartLeft = "chart_left";
+inline constexpr std::string_view KeyChartTop = "chart_top";
+inline constexpr std::string_view KeyChartWidth = "chart_width";
+inline constexpr std::string_view KeyChartHeight = "chart_height";
 // Only this value of "stayontop" means on.
 inline constexpr int32_t StayOnTopOn = 1;
 
@@ -35,5 +41,10 @@ void ReadUnitChoices(const IniFile& file, UnitSettings& settings);
 void WriteUnitChoices(IniFile& file, const UnitSettings& settings, bool stayOnTop);
 // "pos_left", "pos_top", "pos_width", "pos_height", in this order.
 void WriteGeometry(IniFile& file, const WindowGeometry& geometry);
+
+// "chart_left", "chart_top", "chart_width", "chart_height", in this order.
+void WriteChartGeometry(IniFile& file, const WindowGeometry& geometry);
+// The chart window's saved place and size; none unless all four keys are there.
+std::optional<WindowGeometry> ReadChartGeometry(const IniFile& file);
 
 }  // namespace vaporin

@@ -20,12 +20,20 @@ class FakePlatform final : public Platform {
   QString Separator = QStringLiteral(",");
   QStringList OpenedAddresses;
   std::optional<int> EndedWith;
+  // What a save dialog answers, and the dialogs asked.
+  QString SaveFileName;
+  QStringList SaveDialogTitles;
 
   QString DocumentsFolder() const override { return Documents; }
   bool IsShiftHeld() const override { return ShiftHeld; }
   LocaleLanguage UserLanguage() const override { return Language; }
   QString DecimalSeparator() const override { return Separator; }
   void OpenWebAddress(const QString& address) override { OpenedAddresses << address; }
+  QString AskSaveFileName(QWidget*, const QString& title, const QString&,
+                          const QStringList&) override {
+    SaveDialogTitles << title;
+    return SaveFileName;
+  }
   void EndProcess(int exitCode) override { EndedWith = exitCode; }
 };
 

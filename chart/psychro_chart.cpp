@@ -1,0 +1,63 @@
+#include "chart/psychro_chart.h"
+
+#include "units/unit_conversions.h"
+
+namespace vaporin {
+
+PsychroChart::PsychroChart() : params_(InitPsychroParams()) { Update(); }
+
+void PsychroChart::SetUp(const PsychroParams& params, const UnitSettings& units,
+                         std::string separator, ChartTexts texts) {
+  params_ = params;
+  units_ = units;
+  separator_ = std::move(separator);
+  texts_ = std::move(texts);
+  Update();
+}
+
+void PsychroChart::SetMark(std::optional<ChartMark> mark) {
+  mark_ = std::move(mark);
+  Update();
+}
+
+void PsychroChart::Update() {
+  range_ = DefaultChartRange(units_);
+  if (mark_) {
+    range_ = IncludePoint(
+        range_, {TemperatureToDisplay(mark_->DryBulbC, units_.TemperatureUnit),
+                 SpecHumidityToDisplay(mark_->HumidityRatio, units_.SpecificHumidityUnit)});
+  }
+  LinesKey key{params_.PAtmKPa,
+               units_.TemperatureUnit,
+               units_.SpecificHumidityUnit,
+               units_.SpecificVolumeUnit,
+               separator_,
+               range_};
+  if (linesKey_ == key) return;
+  lines_ = ComputeChartLines(params_, units_, range_, separator_);
+  linesKey_ = std::move(key);
+}
+
+ChartMapping PsychroChart::MappingFor(double width, double height) const {
+  return ChartMapping(range_, PlotAreaFor(width, height));
+}
+
+ChartScene PsychroChart::Scene(double width, double height) const {
+  std::optional<ChartMarkerSpec> marker;
+  if (mark_) {
+    marker =
+        ChartMarkerSpec{{TemperatureToDisplay(mark_->DryBulbC, units_.TemperatureUnit),
+                         SpecHumidityToDisplay(mark_->HumidityRatio, units_.SpecificHumidityUnit)},
+                        mark_->Label};
+  }
+  return BuildChartScene(lines_, range_, texts_, marker, width, height, separator_);
+}
+
+std::optional<ChartState> PsychroChart::StateAtPixel(PixelPoint pixel, double width,
+                                                     double height) const {
+  const ChartMapping mapping = MappingFor(width, height);
+  if (!mapping.Plot().Contains(pixel)) return std::nullopt;
+  return StateAt(params_, units_, mapping.ToChart(pixel));
+}
+
+}  // namespace vaporin

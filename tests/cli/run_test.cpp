@@ -22,14 +22,18 @@ struct Outcome {
 };
 
 Outcome RunWith(const std::vector<std::string>& arguments, const std::string& input = "",
-                std::map<std::string, std::string> environment = {}) {
+                std::map<std::string, std::string> environment = {},
+                const PngWriter& writePng = {}) {
   std::istringstream in(input);
   std::ostringstream out;
   std::ostringstream err;
-  const int status = Run(arguments, in, out, err, [&](const std::string& name) {
-    const auto found = environment.find(name);
-    return found == environment.end() ? std::nullopt : std::optional(found->second);
-  });
+  const int status = Run(
+      arguments, in, out, err,
+      [&](const std::string& name) {
+        const auto found = environment.find(name);
+        return found == environment.end() ? std::nullopt : std::optional(found->second);
+      },
+      writePng);
   return {status, out.str(), err.str()};
 }
 
@@ -228,6 +232,100 @@ TEST(Settings, TakesTheUnitsAndThePressureFromTheWindowsFile) {
   EXPECT_EQ(overridden.Out.substr(overridden.Out.find('\n') + 1, 6), "25.00,");
   EXPECT_NE(overridden.Out.find("0.01205"), std::string::npos);
   std::filesystem::remove_all(home);
+}
+
+// A private folder for the files a test writes, removed afterwards.
+struct Folder {
+  std::filesystem::path Path =
+      std::filesystem::temp_directory_path() / ("vaporin-chart-" + std::to_string(::getpid()));
+  Folder() { std::filesystem::create_directories(Path); }
+  ~Folder() { std::filesystem::remove_all(Path); }
+  std::string File(const char* name) const { return (Path / name).string(); }
+};
+
+std::string Contents(const std::string& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(Chart, WritesTheSvgMarkingTheStateItPrints) {
+  const Folder folder;
+  const std::string file = folder.File("chart.svg");
+  const Outcome marked = RunWith({"--chart", file, "--format=csv", "db=25", "rh=50"});
+  EXPECT_EQ(marked.Status, ExitSolved);
+  EXPECT_EQ(marked.Out.substr(0, 6), "db,rh,");
+  const std::string svg = Contents(file);
+  EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
+  EXPECT_NE(svg.find("Psychrometric chart"), std::string::npos);
+  EXPECT_NE(svg.find(">25.00 °C, 50.00 %</text>"), std::string::npos);
+  EXPECT_NE(svg.find("<circle"), std::string::npos);
+
+  // Without a state: the chart alone. A pair without one: the chart, unmarked, and status 1.
+  for (const std::vector<std::string>& values :
+       {std::vector<std::string>{}, std::vector<std::string>{"db=400", "rh=50"}}) {
+    std::vector<std::string> arguments{"--chart=" + file};
+    arguments.insert(arguments.end(), values.begin(), values.end());
+    const Outcome unmarked = RunWith(arguments);
+    EXPECT_EQ(unmarked.Status, values.empty() ? ExitSolved : ExitNoState);
+    EXPECT_EQ(unmarked.Out, "");
+    EXPECT_EQ(Contents(file).find("<circle"), std::string::npos);
+  }
+}
+
+TEST(Chart, HandsAPngToTheWriterAndReportsWhatFails) {
+  const Folder folder;
+  std::vector<std::string> written;
+  const PngWriter writer = [&](const ChartScene& scene, const std::string& file) {
+    EXPECT_TRUE(scene.Marker);
+    EXPECT_EQ(scene.Width, ChartFileWidthPx);
+    written.push_back(file);
+    return std::string();
+  };
+  const std::string png = folder.File("chart.PNG");
+  EXPECT_EQ(RunWith({"--chart", png, "db=25", "rh=50"}, "", {}, writer).Status, ExitSolved);
+  EXPECT_EQ(written, std::vector<std::string>{png});
+
+  struct Case {
+    const char* Name;
+    std::vector<std::string> Arguments;
+    PngWriter Writer;
+    int Status;
+    std::string Message;
+  };
+  const Case cases[] = {
+      {"no plugin", {"--chart", png, "db=25", "rh=50"}, {}, ExitNotWritten, "chart plugin"},
+      {"writer fails",
+       {"--chart", png},
+       [](const ChartScene&, const std::string&) { return std::string("disk full"); },
+       ExitNotWritten,
+       "disk full"},
+      {"no such folder",
+       {"--chart", folder.File("missing/chart.svg"), "db=25", "rh=50"},
+       {},
+       ExitNotWritten,
+       "cannot write"},
+      {"unknown picture", {"--chart", "chart.jpg"}, {}, ExitUsage, "neither in .svg nor in .png"},
+      {"with batch", {"--batch", "--chart", "c.svg"}, {}, ExitUsage, "--batch"},
+  };
+  for (const Case& c : cases) {
+    const Outcome outcome = RunWith(c.Arguments, "", {}, c.Writer);
+    EXPECT_EQ(outcome.Status, c.Status) << c.Name;
+    EXPECT_NE(outcome.Err.find(c.Message), std::string::npos) << c.Name << ": " << outcome.Err;
+  }
+}
+
+TEST(Chart, SpeaksTheLanguageOfTheSettings) {
+  const Folder folder;
+  std::filesystem::create_directories(folder.Path / "Documents");
+  std::ofstream(folder.Path / "Documents/vaporin.ini") << "[setting]\r\nlang=0\r\nte=1\r\n";
+  const std::string file = folder.File("chart.svg");
+  const Outcome outcome = RunWith({"--settings", "--chart", file, "db=77", "rh=50"}, "",
+                                  {{"HOME", folder.Path.string()}});
+  EXPECT_EQ(outcome.Status, ExitSolved) << outcome.Err;
+  const std::string svg = Contents(file);
+  EXPECT_NE(svg.find("Psychrometrisches Diagramm"), std::string::npos);
+  EXPECT_NE(svg.find("Trockentemperatur [°F]"), std::string::npos);
+  EXPECT_NE(svg.find(">77.00 °F, 50.00 %</text>"), std::string::npos);
 }
 
 TEST(Batch, SolvesGoodRowsAndReportsBadOnesWithoutStopping) {

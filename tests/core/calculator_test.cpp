@@ -100,6 +100,25 @@ INSTANTIATE_TEST_SUITE_P(
                           "ShiftEnter", {true, false, true}, true, true, FocusMove::PreviousBox}),
     [](const auto& info) { return info.param.name; });
 
+TEST(Calculator, EntersAPickedDryBulbAndRatioAsTypedWithTheBoxesDigits) {
+  Shown shown;
+  ASSERT_TRUE(shown.Core.DisplayLock());  // a new entry is the user's, lock or not
+  const BoxesUpdate update = shown.Core.EnterDryBulbAndRatio(20.004, 0.0100049);
+  ASSERT_TRUE(update.ResultShown);
+  EXPECT_EQ(TextOf(*update.Texts, B::DB), "20.00");
+  EXPECT_EQ(TextOf(*update.Texts, B::SH), "0.01000");
+  EXPECT_EQ(shown.Core.State().DB, 20.0);  // solved from the digits shown
+  EXPECT_EQ(shown.Core.State().SH, 0.01);
+  EXPECT_TRUE(shown.Core.ResultOnShow(*update.Texts));
+
+  // A pair without a state leaves the two values in their boxes and no result.
+  const BoxesUpdate none = shown.Core.EnterDryBulbAndRatio(400.0, 0.01);
+  EXPECT_FALSE(none.ResultShown);
+  EXPECT_EQ(*none.Texts, Texts({{B::DB, "400.00"}, {B::SH, "0.01000"}}));
+  EXPECT_EQ(none.SHEnabled, std::optional(true));
+  EXPECT_FALSE(shown.Core.ResultOnShow(*none.Texts));
+}
+
 TEST(Calculator, DoubleClickKeepsOnlyThatBoxOnceTheLockHasPassed) {
   Shown shown;
   EXPECT_FALSE(shown.Core.DoubleClick(shown.Boxes, B::DP).Texts);

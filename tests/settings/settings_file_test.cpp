@@ -46,5 +46,25 @@ TEST(PressureKey, IsWrittenAfterTheOlderKeysAndReadBack) {
   EXPECT_EQ(read.PressurePa, 83400);
 }
 
+TEST(ChartGeometryKeys, AreAddedAfterTheUsersKeysAndReadBackOnlyWhenAllFourAreThere) {
+  IniFile file = IniFile::FromText("[setting]\npos_left=3\nmine=7\n");
+  EXPECT_EQ(ReadChartGeometry(file), std::nullopt);  // an older file
+  WriteChartGeometry(file, {-20, 40, 900, 600});
+  EXPECT_EQ(file.ToText(),
+            "\xEF\xBB\xBF[setting]\r\npos_left=3\r\nmine=7\r\nchart_left=-20\r\nchart_top=40\r\n"
+            "chart_width=900\r\nchart_height=600\r\n\r\n");
+  const std::optional<WindowGeometry> read = ReadChartGeometry(IniFile::FromText(file.ToText()));
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->Left, -20);
+  EXPECT_EQ(read->Top, 40);
+  EXPECT_EQ(read->Width, 900);
+  EXPECT_EQ(read->Height, 600);
+  for (const char* partial : {"[setting]\nchart_left=1\nchart_top=2\nchart_width=300\n",
+                              "[setting]\nchart_left=1\nchart_top=2\nchart_width=300\n"
+                              "chart_height=many\n"}) {
+    EXPECT_EQ(ReadChartGeometry(IniFile::FromText(partial)), std::nullopt) << partial;
+  }
+}
+
 }  // namespace
 }  // namespace vaporin

@@ -1,0 +1,220 @@
+#include "app/chart_window.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+#include <memory>
+
+#include "app/main_window.h"
+#include "app/scaled_view.h"
+#include "app/unit_panel.h"
+#include "tests/app/window_driver.h"
+#include "tests/app/window_test_main.h"
+#include "units/unit_conversions.h"
+
+using namespace vaporin;
+
+// The chart window: opened from the main window, in step with its results, units and
+// language; a click enters a state; Ctrl+S saves the picture.
+class ChartWindowTest : public QObject {
+  Q_OBJECT
+
+ public:
+  QStringList ErrorsShown;
+
+ private:
+  std::unique_ptr<WindowDriver> driver_;
+
+  TForm1& Form() { return *driver_->Form; }
+  ChartWindow& Chart() { return *Form().Chart_Window; }
+  ChartView& View() { return *Chart().View; }
+  QString SettingsPath() const {
+    return driver_->Platform->Documents + QStringLiteral("/vaporin.ini");
+  }
+
+  // The chart's button as the user reaches it: through the view that shows the scaled content.
+  void ClickChartButton() {
+    QPushButton* button = Form().Chart_Button1;
+    const QPoint inContent = button->mapTo(Form().MainLayout1, button->rect().center());
+    const QPoint onView = Form().ScaledLayout1->mapFromScene(QPointF(inContent));
+    QTest::mouseClick(Form().ScaledLayout1->viewport(), Qt::LeftButton, Qt::NoModifier, onView);
+    QVERIFY(Form().Chart_Window != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(&Chart()));
+  }
+
+  // The user comes back to the main window, as by a click on it.
+  void BackToTheMainWindow() {
+    // The chart's window is the main window's own, so the main window counts as active while
+    // the chart is: wait for the focus itself.
+    Form().windowHandle()->requestActivate();
+    QTRY_COMPARE(QGuiApplication::focusWindow(), Form().windowHandle());
+  }
+
+  void OpenWithCtrlG() {
+    BackToTheMainWindow();
+    QTest::keyClick(Form().windowHandle(), Qt::Key_G, Qt::ControlModifier);
+    QVERIFY(Form().Chart_Window != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(&Chart()));
+  }
+
+  // Where a chart value lies in the view as it is drawn now.
+  QPoint PixelOf(ChartPoint value) {
+    const PixelPoint pixel =
+        Chart().Chart().MappingFor(View().width(), View().height()).ToPixel(value);
+    return QPoint(qRound(pixel.X), qRound(pixel.Y));
+  }
+
+  static bool Reddish(QRgb colour) {
+    return qRed(colour) > 170 && qGreen(colour) < 80 && qBlue(colour) < 80;
+  }
+
+ private slots:
+  void initTestCase() { InstallWarningFilter(); }
+
+  void init() {
+    driver_ = std::make_unique<WindowDriver>();
+    driver_->Platform->Separator = QStringLiteral(".");
+    ErrorsShown.clear();
+    driver_->Open();
+  }
+
+  void cleanup() {
+    driver_.reset();
+    QCOMPARE(ErrorsShown, QStringList());
+    QCOMPARE(TakeUnexpectedWarnings(), QStringList());
+  }
+
+  void opensFromItsButtonAndCtrlGBesideTheMainWindow() {
+    QCOMPARE(Form().Chart_Window, nullptr);  // built when first opened
+    QCOMPARE(Form().Chart_Button1->accessibleName(), QStringLiteral("Psychrometric chart"));
+    ClickChartButton();
+    QVERIFY(Chart().isVisible());
+    QCOMPARE(Chart().windowTitle(), QStringLiteral("Psychrometric chart - Vaporin"));
+    QVERIFY(Chart().x() >= Form().frameGeometry().right());
+    QCOMPARE(Chart().size(), QSize(900, 600));
+    Chart().close();
+    QVERIFY(!Chart().isVisible());
+    OpenWithCtrlG();
+    QVERIFY(Chart().isVisible());
+  }
+
+  void marksEachResultWhereItIsDrawn() {
+    OpenWithCtrlG();
+    QVERIFY(!Chart().Chart().Mark());
+    BackToTheMainWindow();
+    driver_->ShowTheOverviewState();
+    QVERIFY(Chart().Chart().Mark());
+    QCOMPARE(QString::fromStdString(Chart().Chart().Mark()->Label),
+             QStringLiteral("25.00 °C, 50.00 %"));
+    const QImage drawn = View().grab().toImage();
+    const QPoint marker = PixelOf({25.0, Form().Core().State().SH});
+    QVERIFY2(Reddish(drawn.pixel(marker)), qPrintable(QColor(drawn.pixel(marker)).name()));
+    // Well away from the marker, the same colour is nowhere.
+    QVERIFY(!Reddish(drawn.pixel(PixelOf({0.0, 0.025}))));
+
+    // A key that clears the result clears the mark.
+    driver_->LetTheTimerTick();
+    QTest::keyClick(Form().DB, Qt::Key_Delete);
+    QVERIFY(!Chart().Chart().Mark());
+  }
+
+  void aClickBelowSaturationEntersThatStateAboveDoesNothing() {
+    OpenWithCtrlG();
+    QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, PixelOf({10.0, 0.025}));
+    QCOMPARE(Form().DB->text(), QString());
+    QTest::mouseMove(&View(), PixelOf({20.0, 0.010}));
+    QVERIFY(Chart().Readout->text().startsWith(QStringLiteral("Dry Bulb Temperature 20.")));
+    QVERIFY(Chart().Readout->text().contains(QStringLiteral("kg/kg(DA)")));
+    QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, PixelOf({20.0, 0.010}));
+    // Within a pixel of the point, solved as if typed, every box filled.
+    const double perPixelC = 60.0 / View().width();
+    QVERIFY(std::abs(Form().DB->text().toDouble() - 20.0) <= perPixelC);
+    QVERIFY(std::abs(Form().SH->text().toDouble() - 0.010) <= 0.00005 + 0.030 / View().height());
+    for (QLineEdit* box : Form().Boxes()) QVERIFY(!box->text().isEmpty());
+    QVERIFY(!Form().DP->isEnabled() || Form().Core().DisplayLock());
+    QVERIFY(Chart().Chart().Mark());
+  }
+
+  void followsNewUnitsAndLanguage() {
+    driver_->ShowTheOverviewState();
+    driver_->LetTheTimerTick();
+    OpenWithCtrlG();
+    QTest::mouseClick(Form().Set_Button1, Qt::LeftButton);
+    UnitPanel& panel = *Form().Panel_Con;
+    panel.CB1->setCurrentIndex(1);  // °F
+    panel.CB7->setCurrentIndex(0);  // Deutsch
+    QTest::mouseClick(panel.Set_Btn, Qt::LeftButton);
+    QCOMPARE(Chart().windowTitle(), QStringLiteral("Psychrometrisches Diagramm - Vaporin"));
+    QCOMPARE(Chart().Chart().Range().XMin,
+             TemperatureToDisplay(-10.0, UnitOfTemperature::Fahrenheit));
+    QVERIFY(Chart().Chart().Mark());
+    QCOMPARE(QString::fromStdString(Chart().Chart().Mark()->Label),
+             QStringLiteral("77.00 °F, 50.00 %"));
+    QCOMPARE(Form().Chart_Button1->accessibleName(), QStringLiteral("Psychrometrisches Diagramm"));
+  }
+
+  void ctrlSSavesThePictureByItsName_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("start");
+    QTest::newRow("svg") << QStringLiteral("chart.svg") << QByteArray("<?xml");
+    QTest::newRow("png") << QStringLiteral("chart.png") << QByteArray("\x89PNG");
+  }
+
+  void ctrlSSavesThePictureByItsName() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, start);
+    OpenWithCtrlG();
+    const QString path = driver_->Platform->Documents + QLatin1Char('/') + name;
+    driver_->Platform->SaveFileName = path;
+    QTest::keyClick(Chart().windowHandle(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(driver_->Platform->SaveDialogTitles, QStringList{QStringLiteral("Save chart")});
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(start.size()) == start);
+  }
+
+  void aSaveThatCannotWriteReachesTheErrorBoxACancelDoesNothing() {
+    OpenWithCtrlG();
+    QTest::keyClick(Chart().windowHandle(), Qt::Key_S, Qt::ControlModifier);  // cancelled
+    QCOMPARE(ErrorsShown, QStringList());
+    driver_->Platform->SaveFileName =
+        driver_->Platform->Documents + QStringLiteral("/no/chart.svg");
+    QTest::keyClick(Chart().windowHandle(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(ErrorsShown.size(), 1);
+    QVERIFY(ErrorsShown.front().contains(QStringLiteral("chart.svg")));
+    ErrorsShown.clear();
+  }
+
+  void keepsItsPlaceAndSizeInTheSettingsFile() {
+    OpenWithCtrlG();
+    Chart().move(40, 50);
+    Chart().resize(700, 500);
+    Chart().close();
+    QFile file(SettingsPath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    QVERIFY(
+        saved.contains("chart_left=40\r\nchart_top=50\r\nchart_width=700\r\nchart_height=500\r\n"));
+
+    // The next start opens the chart where it was.
+    driver_ = std::make_unique<WindowDriver>();
+    driver_->Platform->Separator = QStringLiteral(".");
+    QFile next(SettingsPath());
+    QVERIFY(next.open(QIODevice::WriteOnly));
+    next.write(saved);
+    next.close();
+    driver_->Open();
+    OpenWithCtrlG();
+    QCOMPARE(Chart().pos(), QPoint(40, 50));
+    QCOMPARE(Chart().size(), QSize(700, 500));
+  }
+};
+
+VAPORIN_WINDOW_TEST_MAIN(ChartWindowTest)
+
+#include "chart_window_test.moc"

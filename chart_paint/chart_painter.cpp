@@ -26,7 +26,7 @@ QPolygonF PolygonOf(const std::vector<PixelPoint>& points) {
 
 QFont FontOf(const SceneText& text) {
   QFont font;
-  font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+  font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(static_cast<int>(text.SizePx + 0.5));
   font.setBold(text.Bold);

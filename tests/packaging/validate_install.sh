@@ -15,6 +15,9 @@ for size in 16 24 32 48 64 128 256; do
   icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
   file "$icon" | grep -q "PNG image data, $size x $size" || { echo "no ${size} px icon"; exit 1; }
 done
+# The installed vaporin-calc finds its PNG plugin beside it.
+"$prefix/bin/vaporin-calc" --chart "$prefix/chart.png" db=25 rh=50 >/dev/null
+file "$prefix/chart.png" | grep -q "PNG image data, 1200 x 800" || { echo "no PNG chart"; exit 1; }
 desktop-file-validate "$prefix/share/applications/$id.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 echo "installed files validate"

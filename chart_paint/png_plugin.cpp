@@ -2,13 +2,15 @@
 
 #include <QGuiApplication>
 #include <cstring>
+#include <memory>
 
 #include "chart_paint/chart_painter.h"
 
 namespace {
-// Text needs a GUI application; without a display, the offscreen platform serves.
-void EnsureApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
+// Text needs a GUI application; without a display, the offscreen platform serves. It lives for
+// the one drawing, so that everything Qt loads for it is released again.
+std::unique_ptr<QGuiApplication> ApplicationIfNone() {
+  if (QCoreApplication::instance() != nullptr) return nullptr;
   static int argc = 3;
   static char name[] = "vaporin-calc";
   static char option[] = "-platform";
@@ -16,16 +18,14 @@ void EnsureApplication() {
   static char* argv[] = {name, option, platform, nullptr};
   // The command line reports its own faults; Qt's notes on the desktop it misses are noise.
   qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-  // Kept to the end of the process: the caller exits right after writing.
-  static QGuiApplication* application = new QGuiApplication(argc, argv);
-  (void)application;
+  return std::make_unique<QGuiApplication>(argc, argv);
 }
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) int VaporinWriteChartPng(
     const vaporin::ChartScene* scene, const char* fileName, char* error, size_t errorSize) {
   static_assert(std::is_same_v<decltype(&VaporinWriteChartPng), vaporin::PngPluginEntry>);
-  EnsureApplication();
+  const std::unique_ptr<QGuiApplication> application = ApplicationIfNone();
   const QByteArray fault = vaporin::SaveChartScene(*scene, QString::fromUtf8(fileName)).toUtf8();
   if (fault.isEmpty()) return 0;
   if (errorSize > 0) {

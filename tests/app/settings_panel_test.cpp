@@ -17,6 +17,7 @@
 #include "app/main_window.h"
 #include "app/unit_panel.h"
 #include "app/window_combo_box.h"
+#include "tests/app/text_fit_check.h"
 #include "tests/app/window_driver.h"
 #include "tests/app/window_test_main.h"
 
@@ -215,29 +216,7 @@ class SettingsPanelTest : public QObject {
     driver_->Open();
     Form().resize(288, 320);
     Click(Form().Set_Button1);
-    auto fits = [](const QLabel* label, int right) {
-      const int width = QFontMetrics(label->font()).horizontalAdvance(label->text());
-      return width <= label->width() && label->x() + label->width() <= right;
-    };
-    for (QLineEdit* box : Form().Boxes()) {
-      const auto* row = static_cast<const ListRow*>(box->parentWidget());
-      QVERIFY2(fits(row->TitleLabel(), box->x()), qPrintable(row->Text()));
-    }
-    const QLabel* hint = Form().TopL;
-    QVERIFY2(fits(hint, hint->parentWidget()->width()), qPrintable(hint->text()));
-    for (ListRow* row : Panel().findChildren<ListRow*>()) {
-      int controls = row->width();
-      for (QWidget* child : row->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (child != row->TitleLabel() && child->height() > 1)
-          controls = std::min(controls, child->x());
-      }
-      QVERIFY2(fits(row->TitleLabel(), controls), qPrintable(row->Text()));
-    }
-    QVERIFY2(fits(Panel().L_Unit, Panel().width()), qPrintable(Panel().L_Unit->text()));
-    for (QPushButton* button : {Panel().Set_Save, Panel().Set_Btn, Panel().BtnCancel}) {
-      QVERIFY2(QFontMetrics(button->font()).horizontalAdvance(button->text()) < button->width(),
-               qPrintable(button->text()));
-    }
+    VerifyEveryTextFits(Form(), Panel());
   }
 
   void tabGoesThroughThePanelInReadingOrder() {

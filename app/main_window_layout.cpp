@@ -183,13 +183,17 @@ void TForm1::BuildFooter(ListRow* footer) {
   Set_Button1->setFlat(true);
   Set_Button1->setGeometry(0, GearButtonTop, GearButtonWidth, GearButtonHeight);
   footer->AnchorRight(Set_Button1, GearButtonRightMargin);
-  Image2 = new QLabel(Set_Button1);
+  // The gear's picture lies over the button, beside it in the footer rather than inside it, so
+  // that screen readers meet the named button and not a nameless picture within it.
+  Image2 = new QLabel(footer);
   Image2->setObjectName(QStringLiteral("Image2"));
   Image2->setPixmap(GearPicture());
   Image2->setScaledContents(true);
   Image2->setAttribute(Qt::WA_TransparentForMouseEvents);
-  Image2->setGeometry((GearButtonWidth - GearDrawnSize) / 2, (GearButtonHeight - GearDrawnSize) / 2,
-                      GearDrawnSize, GearDrawnSize);
+  Image2->setGeometry(0, GearButtonTop + (GearButtonHeight - GearDrawnSize) / 2, GearDrawnSize,
+                      GearDrawnSize);
+  footer->AnchorRight(Image2, GearButtonRightMargin + (GearButtonWidth - GearDrawnSize) / 2);
+  HideFromScreenReaders(Image2);
 
   // The chart's button, beside the gear and alike; a picture of a chart is its only text.
   Chart_Button1 = new QPushButton(footer);

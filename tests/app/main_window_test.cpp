@@ -177,9 +177,10 @@ class MainWindowTest : public QObject {
     }
     QCOMPARE(reached.value(Form().DB), QStringLiteral("Dry Bulb Temperature[°C]"));
     QCOMPARE(reached.value(Form().Set_Button1), QStringLiteral("Unit Configuration"));
+    QCOMPARE(reached.value(Form().Chart_Button1), QStringLiteral("Psychrometric chart"));
     for (QObject* helper :
          {static_cast<QObject*>(Form().Button1), static_cast<QObject*>(Form().LB_txt),
-          static_cast<QObject*>(Form().RectMask)}) {
+          static_cast<QObject*>(Form().RectMask), static_cast<QObject*>(Form().Image2)}) {
       QVERIFY2(!reached.contains(helper), qPrintable(helper->objectName()));
     }
   }

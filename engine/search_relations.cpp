@@ -158,9 +158,43 @@ class WetBulbAbove {
     return w > wb_ ? ProbeOutcome::Over : ProbeOutcome::NotOver;
   }
 
+  // Trial humidity ratios from 0 up to the one returned are all not above, as NotAbove finds
+  // each of them; minus infinity where that is not certain. The energy balance at a fixed wet
+  // bulb t, g(sh) = ((L - c t)(shSat - sh) + a t) / (Cpv sh + Cpa), falls as sh rises wherever
+  // L - c t + Cpv g > 0, which the crossing's divisor checks. So a reading at sh0 that lies two
+  // margins above db at wb (and one at the first grid value) leaves every smaller sh at least
+  // one margin above: the readings' rounding error stays below 1.4e-12 of their error scale
+  // (see CertifiedMarginFactor), the margin grows with |g| by at most 1e-10 (amplification + 1)
+  // times what g itself grows, which the bound on the amplification keeps below one.
+  double NotAboveUpTo(double db) {
+    if (!std::isfinite(db)) return -Infinity;
+    crossingWidth_ = 0.0;
+    const double crossing = std::min(Crossing(atWb_, db), Crossing(firstGrid_, db));
+    if (!(crossing > 0.0)) return -Infinity;
+    const double top = std::min(crossing, SearchlessShLimit);
+    for (const double backOff : {BackOffMargins, BackOffMargins * BackOffGrowth}) {
+      const double sh = top - backOff * crossingWidth_;
+      if (!(sh > 0.0)) return -Infinity;
+      const Balance atWb = BalanceAt(atWb_, db, sh);
+      const Balance atGrid = BalanceAt(firstGrid_, db, sh);
+      if (atWb.Ok && atWb.Db - db > 2.0 * atWb.Margin && atGrid.Ok &&
+          atGrid.Db - db > atGrid.Margin) {
+        return sh;
+      }
+    }
+    return -Infinity;
+  }
+
  private:
   // More than ten times the wet-bulb search's last step (1e-8 °C).
   static constexpr double Gap = 1e-7;  // °C
+  static constexpr double Infinity = std::numeric_limits<double>::infinity();
+  // Where the saturation pressure comes this close to the atmospheric one, no certificate.
+  static constexpr double MaxCertifiedAmplification = 1e9;
+  // How many margins' widths below the crossing the certificate is sought, then how much
+  // further when that reading is not clear enough.
+  static constexpr double BackOffMargins = 8.0;
+  static constexpr double BackOffGrowth = 64.0;
 
   enum Branch { Ice, Water, Beyond };
   static Branch BranchOf(double t) {
@@ -173,20 +207,41 @@ class WetBulbAbove {
     return family.Start + k * family.FirstStep;
   }
 
-  // A fixed wet bulb and its saturation pressure, read once.
+  // A fixed wet bulb, its saturation pressure and the parts of DbFromWbShAt that do not depend
+  // on the humidity ratio, each computed once as DbFromWbShAt computes it.
   struct Fixed {
     double T;
     bool Read = false;
-    int32_t Status = StatusFailed;
+    int32_t Status = StatusFailed;  // of both the saturation pressure and its humidity ratio
     double Pws = 0.0;
+    double ShSat = 0.0;
+    double Fall = 0.0;       // latent - c T
+    double Rise = 0.0;       // (Cpv shSat + Cpa) T
+    double Amplified = 0.0;  // Amplification at Pws
   };
 
   const Fixed& Read(Fixed& at) {
     if (!at.Read) {
       at.Read = true;
       at.Status = SatPressure(p_, &at.T, &at.Pws);
+      if (!Failed(at.Status)) at.Status = ShFromPv(p_, &p_->PAtmMmHg, &at.Pws, &at.ShSat);
+      const bool iced = at.T < 0.0;
+      const double c = iced ? p_->CIce : p_->CWater;
+      const double latent = iced ? p_->LatentVap + p_->LatentFusion : p_->LatentVap;
+      at.Fall = latent - c * at.T;
+      const double a = p_->CpVapour * at.ShSat + p_->CpAir;
+      at.Rise = a * at.T;
+      at.Amplified = Amplification(p_, at.Pws);
     }
     return at;
+  }
+
+  // DbFromWbShAt(t, sh) with t's parts read once: the same operations in the same order.
+  static bool BalanceValue(const PsychroParams* p, const Fixed& fixed, double sh, double* g) {
+    const double b = p->CpVapour * sh + p->CpAir;
+    if (Failed(fixed.Status) || b == 0.0) return false;
+    *g = (fixed.Fall * (fixed.ShSat - sh) + fixed.Rise) / b;
+    return std::isfinite(*g);
   }
 
   struct Balance {
@@ -195,14 +250,31 @@ class WetBulbAbove {
     double Margin;
   };
 
+  // The humidity ratio at which the balance at a fixed wet bulb reaches db, in closed form,
+  // and, in crossingWidth_, how far below it the balance lies a margin above db. Minus
+  // infinity where the balance may not fall with the humidity ratio.
+  double Crossing(Fixed& at, double db) {
+    const Fixed& fixed = Read(at);
+    if (Failed(fixed.Status) || !(fixed.Amplified < MaxCertifiedAmplification)) return -Infinity;
+    const double divisor = fixed.Fall + p_->CpVapour * db;
+    if (!(fixed.Fall > 0.0) || !(divisor > 0.0)) return -Infinity;
+    const double sh = (fixed.Fall * fixed.ShSat + fixed.Rise - db * p_->CpAir) / divisor;
+    if (!std::isfinite(sh)) return -Infinity;
+    // The balance's slope there is -divisor / (Cpv sh + Cpa).
+    const double margin =
+        CertifiedMarginFactor *
+        ((std::fabs(db) + TemperatureErrorFloor) * fixed.Amplified + 2.0 * std::fabs(db));
+    crossingWidth_ =
+        std::max(crossingWidth_, margin * (p_->CpVapour * std::fabs(sh) + p_->CpAir) / divisor);
+    return sh;
+  }
+
   // DbFromWbSh(t, sh) as the search reads it, with the margin its readings are certified by.
   Balance BalanceAt(Fixed& at, double db, double sh) {
     const Fixed& fixed = Read(at);
     double g = 0.0;
-    if (Failed(fixed.Status) || Failed(DbFromWbShAt(p_, &fixed.T, &fixed.Pws, &sh, &g))) {
-      return {false, 0.0, 0.0};
-    }
-    const double scale = (std::fabs(g) + TemperatureErrorFloor) * Amplification(p_, fixed.Pws);
+    if (!BalanceValue(p_, fixed, sh, &g)) return {false, 0.0, 0.0};
+    const double scale = (std::fabs(g) + TemperatureErrorFloor) * fixed.Amplified;
     return {true, g, CertifiedMarginFactor * (scale + std::fabs(g) + std::fabs(db))};
   }
 
@@ -251,11 +323,10 @@ class WetBulbAbove {
   Fixed* LastGrid() {
     if (!lastGridFound_) {
       lastGridFound_ = true;
+      // Its saturation humidity ratio fails there.
       auto boils = [this](double t) {
         Fixed at{t};
-        const Fixed& read = Read(at);
-        double sh;
-        return Failed(read.Status) || Failed(ShFromPv(p_, &p_->PAtmMmHg, &read.Pws, &sh));
+        return Failed(Read(at).Status);
       };
       const SearchFamily family = TemperatureSearch(p_);
       const double gridStep = family.FirstStep;
@@ -285,14 +356,22 @@ class WetBulbAbove {
   Fixed firstGrid_;
   std::array<Fixed, 2> branchTops_;  // the ice branch's and the water branch's
   Fixed lastGrid_{0.0};
+  double crossingWidth_ = 0.0;  // kg/kg(DA), set by Crossing
   bool lastGridFound_ = false;
   bool hasLastGrid_ = false;
 };
 
-// ShFromDbWb asking its wet-bulb questions of one WetBulbAbove.
+// ShFromDbWb asking its wet-bulb questions of one WetBulbAbove, and none at all of the trial
+// values it certifies below the crossing.
 int32_t ShFromDbWbBy(PsychroParams* p, WetBulbAbove& above, double db, double* result) {
+  const double notAboveUpTo = above.NotAboveUpTo(db);
   return OutcomeStepSearch(
-      HumidityRatioSearch(p), [&](double s) { return above(db, s); }, result);
+      HumidityRatioSearch(p),
+      [&](double s) {
+        if (s >= 0.0 && s <= notAboveUpTo) return ProbeOutcome::NotOver;
+        return above(db, s);
+      },
+      result);
 }
 
 // A probe through the humidity ratio at (trial dry bulb, relative humidity): its reading of

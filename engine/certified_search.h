@@ -166,6 +166,10 @@ class CertifiedSearch {
   enum class Outcome { NotOver, Over, Fail };
   static constexpr double Infinity = std::numeric_limits<double>::infinity();
   static constexpr int MaxRootSteps = 200;
+  // Secant steps that do not bring the distance below this fraction of the nearest so far,
+  // and how many of them in a row hand over to halving.
+  static constexpr double StallFraction = 0.5;
+  static constexpr int MaxStalledSteps = 2;
   static constexpr double MarginGrowth = 4.0;
   static constexpr double MaxMarginGrowth = 1e30;
   static constexpr double CertifyFloorFraction = 0.25;
@@ -306,13 +310,17 @@ class CertifiedSearch {
     double dLo = fLo;  // the true distances; fLo and fHi are scaled by Anderson-Björck
     double dHi = fHi;
     bool hiFailed = atHi.Failed;
+    // A probe through a searched quantity jumps where that quantity takes its next grid value;
+    // secant steps crawl towards such a jump, so halving takes over while they stop gaining.
+    double nearest = std::min(std::fabs(dLo), hiFailed ? Infinity : std::fabs(dHi));
+    int stalled = 0;
     for (int n = 0; n < MaxRootSteps; ++n) {
       // Within the search's tolerance of each other the two certificates leave a trial value
       // or two between them, which the search reads itself.
       if (!(hi - lo > family_.Tolerance)) return;
       double x = lo + 0.5 * (hi - lo);
       // Anderson-Björck: a secant step, the distance of an end kept running scaled down.
-      if (!hiFailed && fHi > fLo) {
+      if (stalled < MaxStalledSteps && !hiFailed && fHi > fLo) {
         const double secant = lo - fLo * (hi - lo) / (fHi - fLo);
         if (secant > lo && secant < hi) x = secant;
       }
@@ -322,6 +330,12 @@ class CertifiedSearch {
         const double slope = hiFailed ? 0.0 : (dHi - dLo) / (hi - lo);
         Certify(x, slope > 0.0 ? 2.0 * at.Margin / slope : 0.0);
         return;
+      }
+      if (!at.Failed && std::fabs(at.Distance) < StallFraction * nearest) {
+        nearest = std::fabs(at.Distance);
+        stalled = 0;
+      } else {
+        ++stalled;
       }
       if (at.Failed || at.Distance > 0.0) {
         const double scale = at.Failed || hiFailed ? 0.5 : 1.0 - at.Distance / fHi;

@@ -143,14 +143,15 @@ class WetBulbAbove {
         aboveWb_{wb + Gap},
         firstGrid_{FirstGridAtOrAbove(p, wb)},
         branchTops_{Fixed{std::nextafter(IceBranchEndC, -1.0)},
-                    Fixed{std::nextafter(WaterBranchEndC, 0.0)}} {}
+                    Fixed{std::nextafter(WaterBranchEndC, 0.0)}},
+        branchEntries_{EntryAt(p, IceBranchEndC), EntryAt(p, WaterBranchEndC)} {}
 
   ProbeOutcome operator()(double db, double sh) {
     if (sh > SearchlessShLimit)
       return WbAboveShLimitC > wb_ ? ProbeOutcome::Over : ProbeOutcome::NotOver;
     if (sh >= 0.0 && std::isfinite(db)) {
       if (NotAbove(db, sh)) return ProbeOutcome::NotOver;
-      if (Above(db, sh)) return ProbeOutcome::Over;
+      if (Above(db, sh) || PassesFirstGrid(db, sh)) return ProbeOutcome::Over;
       if (NeverReached(db, sh)) return ProbeOutcome::Fail;
     }
     double w;
@@ -291,17 +292,53 @@ class WetBulbAbove {
   // Every trial value up to wb + gap stays below: its reading clearly, each lower branch by
   // the clear reading at its top.
   bool Above(double db, double sh) {
-    const Balance atAbove = BalanceAt(aboveWb_, db, sh);
-    if (!atAbove.Ok || !(db - atAbove.Db >= atAbove.Margin)) return false;
-    const Branch branch = BranchOf(aboveWb_.T);
-    for (int lower = Ice; lower < branch; ++lower) {
-      const Balance atTop = BalanceAt(branchTops_[static_cast<size_t>(lower)], db, sh);
-      if (!atTop.Ok || !(db - atTop.Db >= atTop.Margin)) return false;
+    if (!ClearlyBelow(aboveWb_, db, sh) || !LowerBranchesBelow(BranchOf(aboveWb_.T), db, sh)) {
+      return false;
     }
+    return EndsAfter(aboveWb_.T, db, sh);
+  }
+
+  // The first first-level trial value above wb does not overshoot, nor does any before it: the
+  // search ends at or above it, above wb, though the balance in wb's own branch may still lie
+  // above db there (it jumps down across a branch's bound).
+  bool PassesFirstGrid(double db, double sh) {
+    if (!(firstGrid_.T > wb_)) return false;
+    if (!ClearlyBelow(firstGrid_, db, sh) || !LowerBranchesBelow(BranchOf(firstGrid_.T), db, sh)) {
+      return false;
+    }
+    return EndsAfter(firstGrid_.T, db, sh);
+  }
+
+  // Every trial value the search meets below the branch `branch` stays below db.
+  bool LowerBranchesBelow(Branch branch, double db, double sh) {
+    for (int lower = Ice; lower < branch; ++lower) {
+      const size_t i = static_cast<size_t>(lower);
+      if (ClearlyBelow(branchTops_[i], db, sh)) continue;
+      // The balance may jump down across the bound, so the branch's top may overshoot. When the
+      // bound is a first-level trial value and does not overshoot, the search never steps back
+      // below it, and meets the branch only at its first-level values: the last of them under
+      // the bound, clearly below, keeps them all below.
+      BranchEntry& entry = branchEntries_[i];
+      if (!entry.OnGrid || !ClearlyBelow(entry.Bound, db, sh) ||
+          !ClearlyBelow(entry.LastGridBelow, db, sh)) {
+        return false;
+      }
+    }
+    return true;
+  }
+
+  // A first-level trial value above `t` that does not boil overshoots: the search ends there at
+  // the latest, without failing.
+  bool EndsAfter(double t, double db, double sh) {
     Fixed* last = LastGrid();
-    if (last == nullptr || !(last->T > aboveWb_.T)) return false;
+    if (last == nullptr || !(last->T > t)) return false;
     const Balance atLast = BalanceAt(*last, db, sh);
     return atLast.Ok && atLast.Db > db;
+  }
+
+  bool ClearlyBelow(Fixed& at, double db, double sh) {
+    const Balance balance = BalanceAt(at, db, sh);
+    return balance.Ok && db - balance.Db >= balance.Margin;
   }
 
   // Every first-level trial value up to the last that does not boil stays clearly below db: the
@@ -355,6 +392,18 @@ class WetBulbAbove {
   Fixed aboveWb_;
   Fixed firstGrid_;
   std::array<Fixed, 2> branchTops_;  // the ice branch's and the water branch's
+  // A branch's upper bound, whether it is a first-level trial value, and the first-level trial
+  // value before it.
+  struct BranchEntry {
+    Fixed Bound;
+    Fixed LastGridBelow;
+    bool OnGrid;
+  };
+  static BranchEntry EntryAt(const PsychroParams* p, double bound) {
+    const double step = TemperatureSearch(p).FirstStep;
+    return {Fixed{bound}, Fixed{bound - step}, FirstGridAtOrAbove(p, bound) == bound};
+  }
+  std::array<BranchEntry, 2> branchEntries_;
   Fixed lastGrid_{0.0};
   double crossingWidth_ = 0.0;  // kg/kg(DA), set by Crossing
   bool lastGridFound_ = false;

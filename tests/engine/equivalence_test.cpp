@@ -118,6 +118,10 @@ INSTANTIATE_TEST_SUITE_P(
                       HardCase{"HighPressure", 1, 104.0, 90.0, 120000},
                       HardCase{"WorstRealisticWetBulbVh", 46, 39.5, 40.0, 101325},
                       HardCase{"AbsurdWetBulbNoWater", 46, 82.5, 0.0, 101325},
+                      HardCase{"FogWetBulbVh", 46, 30.0, 53.0, 101325},
+                      HardCase{"WetBulbVhAtZero", 46, 0.0, 1.0, 101325},
+                      HardCase{"WetBulbVhJustBelowZero", 46, -0.5, 1.0, 101325},
+                      HardCase{"WetBulbSvJustBelowZero", 45, -0.5, 0.78, 101325},
                       HardCase{"DryBulbEnthalpyAboveDryAir", 3, 60.0, 5.0, 101325},
                       HardCase{"EnthalpyWetBulbNeverSolves", 34, 10.0, 14.0, 101325}),
     [](const auto& info) { return info.param.name; });

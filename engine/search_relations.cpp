@@ -72,7 +72,9 @@ std::optional<Bracket> GuessFromHumidityRatio(const PsychroParams* p, double sh,
 
 // The wet bulb of (db, sh) on Magnus's curve: a few Newton steps on the energy balance.
 std::optional<Bracket> GuessWetBulb(const PsychroParams* p, double db, double sh) {
-  constexpr int NewtonSteps = 2;
+  // Usually two steps; far from saturation's side (fog, a dry bulb far below the wet bulb) more.
+  constexpr int NewtonSteps = 8;
+  constexpr double Converged = 1e-3;  // °C
   const double epsilon = p->MolarMassWater / p->MolarMassAir;
   const double pressure = InHPa(p, p->PAtmMmHg);
   const double b = p->CpVapour * sh + p->CpAir;
@@ -91,7 +93,9 @@ std::optional<Bracket> GuessWetBulb(const PsychroParams* p, double db, double sh
     const double g = ((latent - c * t) * (shSat - sh) + a * t) / b;
     const double dg =
         (-c * (shSat - sh) + (latent - c * t) * dShSat + p->CpVapour * dShSat * t + a) / b;
-    t -= (g - db) / dg;
+    const double move = (g - db) / dg;
+    t -= move;
+    if (std::fabs(move) < Converged) break;
   }
   return Around(t);
 }

@@ -217,14 +217,19 @@ class CertifiedSearch {
   Evaluated Learn(double x, const Reading& reading) {
     PieceState& piece = states_[PieceOf(x)];
     if (Failed(reading.Status)) return {true, 0.0, 0.0, false};
-    piece.HighestSuccess = std::max(piece.HighestSuccess, x);
-    piece.LowestSuccess = std::min(piece.LowestSuccess, x);
+    // Below the start there are no trial values, and a probe need not be monotone there (a dry
+    // bulb below absolute zero): such a reading certifies nothing.
+    const bool mayCertify = x >= family_.Start;
+    if (mayCertify) {
+      piece.HighestSuccess = std::max(piece.HighestSuccess, x);
+      piece.LowestSuccess = std::min(piece.LowestSuccess, x);
+    }
     const bool above = overshoot_ == Overshoot::Above;
     const double distance = above ? reading.Value - target_ : target_ - reading.Value;
     const double margin =
         marginFactor_ * (reading.ErrorScale + std::fabs(reading.Value) + std::fabs(target_));
     const bool over = above ? reading.Value > target_ : reading.Value < target_;
-    if (!std::isfinite(target_)) return {false, distance, margin, over};
+    if (!std::isfinite(target_) || !mayCertify) return {false, distance, margin, over};
     if (distance <= -margin) piece.NotOverUpTo = std::max(piece.NotOverUpTo, x);
     if (distance > margin) piece.OverFrom = std::min(piece.OverFrom, x);
     return {false, distance, margin, over};
@@ -261,7 +266,7 @@ class CertifiedSearch {
   // overshooting, and which must not fail): readings that do not wait for each other.
   void StartFrom(const Bracket& guess) {
     const size_t i = PieceOf(guess.Low);
-    if (!(guess.Low < guess.High) || PieceOf(guess.High) != i) return;
+    if (!(guess.Low < guess.High) || PieceOf(guess.High) != i || guess.Low < family_.Start) return;
     const double firstOver =
         family_.Start +
         std::ceil((guess.High - family_.Start) / family_.FirstStep) * family_.FirstStep;

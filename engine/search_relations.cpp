@@ -547,15 +547,20 @@ int32_t DbFromWbVh(PsychroParams* p, const double* wb, const double* vh, double*
   if (!(*vh > 0.0) || !std::isfinite(*vh)) {
     return StepSearch(TemperatureSearch(p), *vh, Overshoot::Below, probe, result);
   }
-  // The dry bulb whose humidity ratio at the wet bulb gives vh: twice round the volume.
+  // The dry bulb whose humidity ratio at the wet bulb gives vh: round the volume until the dry
+  // bulb settles (twice, as a rule; hot air's volume lies far from the typical one).
+  constexpr int VolumeRounds = 8;
+  constexpr double Settled = 0.01;  // °C
   std::optional<Bracket> guess;
   double sh = *vh * TypicalVolume / GramsPerKg;
   double db = 0.0;
-  for (int n = 0; n < 2; ++n) {
+  for (int n = 0; n < VolumeRounds; ++n) {
+    const double before = db;
     double sv = 0.0;
     if (Failed(DbFromWbSh(p, wb, &sh, &db)) || Failed(SvFromDbSh(p, &db, &sh, &sv))) break;
     sh = *vh * sv / GramsPerKg;
-    if (n == 1) guess = Around(db);
+    guess = Around(db);
+    if (n > 0 && std::fabs(db - before) < Settled) break;
   }
   return CertifiedStepSearch(TemperatureSearch(p), *vh, Overshoot::Below, VolumetricReading(probe),
                              WholeRangeFailingEitherEnd, result, guess);

@@ -119,6 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
                       HardCase{"WorstRealisticWetBulbVh", 46, 39.5, 40.0, 101325},
                       HardCase{"AbsurdWetBulbNoWater", 46, 82.5, 0.0, 101325},
                       HardCase{"FogWetBulbVh", 46, 30.0, 53.0, 101325},
+                      HardCase{"GuessBelowAbsoluteZero", 46, -19.0, 465.62399216389122, 101325},
+                      HardCase{"HotDryWetBulbVh", 46, 40.0, 21.0, 101325},
                       HardCase{"WetBulbVhAtZero", 46, 0.0, 1.0, 101325},
                       HardCase{"WetBulbVhJustBelowZero", 46, -0.5, 1.0, 101325},
                       HardCase{"WetBulbSvJustBelowZero", 45, -0.5, 0.78, 101325},

@@ -78,7 +78,9 @@ std::optional<Bracket> GuessWetBulb(const PsychroParams* p, double db, double sh
   const double epsilon = p->MolarMassWater / p->MolarMassAir;
   const double pressure = InHPa(p, p->PAtmMmHg);
   const double b = p->CpVapour * sh + p->CpAir;
-  double t = db;
+  // A wet bulb stays below boiling: a dry bulb above it starts from just under.
+  constexpr double BelowBoiling = 0.9;  // of the atmospheric pressure
+  double t = MagnusHPa(db) < pressure ? db : std::min(db, MagnusDewPoint(BelowBoiling * pressure));
   for (int n = 0; n < NewtonSteps && std::isfinite(t); ++n) {
     const bool iced = t < 0.0;
     const double c = iced ? p->CIce : p->CWater;

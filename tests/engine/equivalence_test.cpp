@@ -121,6 +121,8 @@ INSTANTIATE_TEST_SUITE_P(
                       HardCase{"FogWetBulbVh", 46, 30.0, 53.0, 101325},
                       HardCase{"GuessBelowAbsoluteZero", 46, -19.0, 465.62399216389122, 101325},
                       HardCase{"HotDryWetBulbVh", 46, 40.0, 21.0, 101325},
+                      HardCase{"WetBulbVhDryBulbAboveBoiling", 46, 40.0, 14.5, 101325},
+                      HardCase{"WetBulbOfAirAboveBoiling", 24, 0.0163975, 40.0, 40000},
                       HardCase{"WetBulbVhAtZero", 46, 0.0, 1.0, 101325},
                       HardCase{"WetBulbVhJustBelowZero", 46, -0.5, 1.0, 101325},
                       HardCase{"WetBulbSvJustBelowZero", 45, -0.5, 0.78, 101325},

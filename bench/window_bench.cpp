@@ -65,7 +65,7 @@ constexpr TypedPair Pairs[] = {
     {46, EditBox::WB, "13.78", EditBox::VH, "8.64"},
     {56, EditBox::SV, "0.8403", EditBox::VH, "8.64"},
     // The slowest realistic wet bulb with absolute humidity the engine benchmark's scan finds.
-    {460, EditBox::WB, "40", EditBox::VH, "14.5"},
+    {460, EditBox::WB, "38.5", EditBox::VH, "17.5"},
 };
 
 void RegisterPairs() {

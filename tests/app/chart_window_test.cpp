@@ -13,6 +13,7 @@
 #include "app/main_window.h"
 #include "app/scaled_view.h"
 #include "app/unit_panel.h"
+#include "tests/app/open_window_test.h"
 #include "tests/app/window_driver.h"
 #include "tests/app/window_test_main.h"
 #include "units/unit_conversions.h"
@@ -21,16 +22,10 @@ using namespace vaporin;
 
 // The chart window: opened from the main window, in step with its results, units and
 // language; a click enters a state; Ctrl+S saves the picture.
-class ChartWindowTest : public QObject {
+class ChartWindowTest : public OpenWindowTest {
   Q_OBJECT
 
- public:
-  QStringList ErrorsShown;
-
  private:
-  std::unique_ptr<WindowDriver> driver_;
-
-  TForm1& Form() { return *driver_->Form; }
   ChartWindow& Chart() { return *Form().Chart_Window; }
   ChartView& View() { return *Chart().View; }
   QString SettingsPath() const {
@@ -74,21 +69,6 @@ class ChartWindowTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { InstallWarningFilter(); }
-
-  void init() {
-    driver_ = std::make_unique<WindowDriver>();
-    driver_->Platform->Separator = QStringLiteral(".");
-    ErrorsShown.clear();
-    driver_->Open();
-  }
-
-  void cleanup() {
-    driver_.reset();
-    QCOMPARE(ErrorsShown, QStringList());
-    QCOMPARE(TakeUnexpectedWarnings(), QStringList());
-  }
-
   void opensFromItsButtonAndCtrlGBesideTheMainWindow() {
     QCOMPARE(Form().Chart_Window, nullptr);  // built when first opened
     QCOMPARE(Form().Chart_Button1->accessibleName(), QStringLiteral("Psychrometric chart"));

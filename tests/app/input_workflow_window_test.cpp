@@ -12,6 +12,7 @@
 #include <random>
 
 #include "app/main_window.h"
+#include "tests/app/open_window_test.h"
 #include "tests/app/window_driver.h"
 #include "tests/app/window_test_main.h"
 #include "units/number_text.h"
@@ -19,16 +20,10 @@
 using namespace vaporin;
 
 // The two-value input driven as a user drives it: keys, Enter, double clicks, focus moves.
-class InputWorkflowWindowTest : public QObject {
+class InputWorkflowWindowTest : public OpenWindowTest {
   Q_OBJECT
 
- public:
-  QStringList ErrorsShown;
-
  private:
-  std::unique_ptr<WindowDriver> driver_;
-
-  TForm1& Form() { return *driver_->Form; }
   QWidget* Focused() { return Form().MainLayout1->focusWidget(); }
   static void Type(QLineEdit* box, const QString& text) { WindowDriver::Type(box, text); }
   static void Enter(QLineEdit* box, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -44,21 +39,6 @@ class InputWorkflowWindowTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { InstallWarningFilter(); }
-
-  void init() {
-    driver_ = std::make_unique<WindowDriver>();
-    driver_->Platform->Separator = QStringLiteral(".");
-    ErrorsShown.clear();
-    driver_->Open();
-  }
-
-  void cleanup() {
-    driver_.reset();
-    QCOMPARE(ErrorsShown, QStringList());
-    QCOMPARE(TakeUnexpectedWarnings(), QStringList());
-  }
-
   void typingTwoValuesShowsTheWholeState() {
     Type(Form().DB, QStringLiteral("25"));
     Enter(Form().DB);

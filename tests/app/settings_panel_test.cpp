@@ -17,6 +17,7 @@
 #include "app/main_window.h"
 #include "app/unit_panel.h"
 #include "app/window_combo_box.h"
+#include "tests/app/open_window_test.h"
 #include "tests/app/text_fit_check.h"
 #include "tests/app/window_driver.h"
 #include "tests/app/window_test_main.h"
@@ -25,16 +26,10 @@ using namespace vaporin;
 
 // The gear panel: units, language and always-on-top taken over by Apply and Save, and the
 // captions composed from them.
-class SettingsPanelTest : public QObject {
+class SettingsPanelTest : public OpenWindowTest {
   Q_OBJECT
 
- public:
-  QStringList ErrorsShown;
-
  private:
-  std::unique_ptr<WindowDriver> driver_;
-
-  TForm1& Form() { return *driver_->Form; }
   QString SettingsPath() const {
     return driver_->Platform->Documents + QStringLiteral("/vaporin.ini");
   }
@@ -74,21 +69,6 @@ class SettingsPanelTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { InstallWarningFilter(); }
-
-  void init() {
-    driver_ = std::make_unique<WindowDriver>();
-    driver_->Platform->Separator = QStringLiteral(".");
-    ErrorsShown.clear();
-    driver_->Open();
-  }
-
-  void cleanup() {
-    driver_.reset();
-    QCOMPARE(ErrorsShown, QStringList());
-    QCOMPARE(TakeUnexpectedWarnings(), QStringList());
-  }
-
   void opensOverDimmedRowsAndCancelChangesNothing() {
     Click(Form().Set_Button1);
     QVERIFY(Panel().isVisible());

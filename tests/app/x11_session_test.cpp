@@ -94,8 +94,8 @@ class X11SessionTest : public QObject {
     }
 
     // Typing goes to the first box at once.
-    for (const Qt::Key key : {Qt::Key_2, Qt::Key_5, Qt::Key_Return, Qt::Key_5, Qt::Key_0,
-                              Qt::Key_Return}) {
+    for (const Qt::Key key :
+         {Qt::Key_2, Qt::Key_5, Qt::Key_Return, Qt::Key_5, Qt::Key_0, Qt::Key_Return}) {
       QTest::keyClick(window, key);
     }
     QCOMPARE(Form().DB->text(), QStringLiteral("25,00"));

@@ -1,9 +1,11 @@
 #include "core/calculator.h"
 
+#include "core/state_check.h"
 #include "engine/relations.h"
 #include "engine/sat_pressure.h"
 #include "engine/solvers.h"
 #include "settings/settings_file.h"
+#include "units/number_text.h"
 
 namespace vaporin {
 
@@ -38,6 +40,8 @@ void Calculator::TakeOverChoices(const UnitSettings& units) {
 BoxesUpdate Calculator::RefreshDisplay(const BoxTexts& shown) {
   if (FilledGroupCount(shown) < FullDisplayGroups) return {};
   if (solvedAtPa_ && *solvedAtPa_ != units_.PressurePa) return SolveAgain();
+  // A state too large for the new units is not shown as text that is no number.
+  if (!ShowsAsNumbers(TextsOf(state_), separator_)) return ClearAll();
   return ShowResults();
 }
 
@@ -82,13 +86,21 @@ BoxesUpdate Calculator::CommitInputs(const BoxTexts& texts) {
   const CommitResult result = vaporin::CommitInputs(texts, units_, separator_, &params_, &state_);
   if (result.DisableDP) update.DPEnabled = false;
   if (result.DisableSH) update.SHEnabled = false;
-  if (result.Inputs != 2) return update;
+  const bool twoStand = FilledGroupCount(texts) == 2;
+  if (result.Inputs != 2) {
+    if (twoStand) update.Reason = WhyNoInputPair(texts, separator_);
+    return update;
+  }
   pairCode_ = result.PairCode;
   committed_ = state_;
   dewPointEntered_ = result.DisableSH;
   const BoxesUpdate shown = ComputeResults();
-  if (!shown.Texts) return update;
-  return shown;
+  if (shown.Texts) return shown;
+  if (twoStand) {
+    update.Reason =
+        pairCode_ == EnthalpyWetBulbPairCode ? TextId::EnthalpyWetBulbNoState : TextId::NoAirState;
+  }
+  return update;
 }
 
 std::optional<BoxTexts> Calculator::SolveOnce(const BoxTexts& texts) {
@@ -140,19 +152,24 @@ BoxesUpdate Calculator::ClearAll() {
   if (displayLock_) return {};
   state_ = AirState{};
   solvedAtPa_.reset();
-  return {BoxTexts{}, true, true, false};
+  return {BoxTexts{}, true, true, false, std::nullopt};
 }
 
 BoxesUpdate Calculator::ComputeResults() {
   if (displayLock_) return {};
-  if (Failed(SolvePair(&params_, &state_, pairCode_))) return {};
+  if (Failed(SolvePair(&params_, &state_, pairCode_)) || !Showable(committed_)) return {};
   solvedAtPa_ = units_.PressurePa;
   return ShowResults();
 }
 
+bool Calculator::Showable(const AirState& entered) {
+  return IsPhysicalState(state_) && AnswersEnteredPair(&params_, state_, entered, pairCode_) &&
+         ShowsAsNumbers(TextsOf(state_), separator_);
+}
+
 BoxesUpdate Calculator::ShowResults() {
   displayLock_ = true;
-  return {TextsOf(state_), true, true, true};
+  return {TextsOf(state_), true, true, true, std::nullopt};
 }
 
 BoxesUpdate Calculator::SolveAgain() {
@@ -163,12 +180,13 @@ BoxesUpdate Calculator::SolveAgain() {
     solved = !Failed(SatPressure(&params_, &state_.DP, &pv)) &&
              !Failed(ShFromPvStd(&params_, &pv, &state_.SH));
   }
-  solved = solved && !Failed(SolvePair(&params_, &state_, pairCode_));
+  const AirState entered = state_;
+  solved = solved && !Failed(SolvePair(&params_, &state_, pairCode_)) && Showable(entered);
   if (!solved) {
     // No state at the new pressure: nothing of the old one stays on show.
     state_ = AirState{};
     solvedAtPa_.reset();
-    return {BoxTexts{}, true, true, false};
+    return {BoxTexts{}, true, true, false, std::nullopt};
   }
   solvedAtPa_ = units_.PressurePa;
   return ShowResults();

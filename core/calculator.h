@@ -11,6 +11,7 @@
 #include "core/results_display.h"
 #include "engine/psychro_params.h"
 #include "i18n/language_choice.h"
+#include "i18n/translation_data.h"
 #include "i18n/translator.h"
 #include "settings/ini_file.h"
 #include "settings/unit_captions.h"
@@ -32,6 +33,8 @@ struct BoxesUpdate {
   std::optional<bool> SHEnabled;
   // A result is shown and the display is locked: the window starts the lock's timer.
   bool ResultShown = false;
+  // Two values stand and no state results: why, to show until the next key, click or result.
+  std::optional<TextId> Reason;
 };
 
 // The calculator behind the window: the engine's constants and the air state, the entered
@@ -109,6 +112,9 @@ class Calculator {
  private:
   BoxesUpdate ClearAll();
   BoxesUpdate ComputeResults();
+  // Whether the solved state_ is a real air state that answers the pair as `entered` holds
+  // it, and shows as numbers.
+  bool Showable(const AirState& entered);
   BoxesUpdate ShowResults();
   // Solves the entered pair again at the pressure now in force.
   BoxesUpdate SolveAgain();

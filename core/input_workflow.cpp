@@ -1,5 +1,6 @@
 #include "core/input_workflow.h"
 
+#include <cmath>
 #include <optional>
 
 #include "engine/relations.h"
@@ -12,7 +13,6 @@ namespace vaporin {
 namespace {
 constexpr double RelativeHumidityMin = 0.0;    // %
 constexpr double RelativeHumidityMax = 100.0;  // %
-constexpr int32_t PairCodeFirstFactor = 10;
 
 bool Filled(const BoxTexts& texts, EditBox box) { return !TextOf(texts, box).empty(); }
 
@@ -43,23 +43,34 @@ CommitResult CommitInputs(const BoxTexts& texts, const UnitSettings& units,
                           std::string_view separator, PsychroParams* params, AirState* state) {
   CommitResult result;
   Recorded recorded;
-  auto number = [&](EditBox box) -> std::optional<double> {
+  // The box's number in engine units; none unless it is a number that stays finite there.
+  auto number = [&](EditBox box, auto toEngine) -> std::optional<double> {
     const std::string& text = TextOf(texts, box);
     if (!IsNumberText(text, separator)) return std::nullopt;
-    return ParseNumberText(text, separator);
+    const std::optional<double> shown = ParseNumberText(text, separator);
+    if (!shown) return std::nullopt;
+    const double value = toEngine(*shown);
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
   };
+  auto temperature = [&](double shown) {
+    return TemperatureFromDisplay(shown, units.TemperatureUnit);
+  };
+  auto asShown = [](double shown) { return shown; };
 
-  if (const auto db = number(EditBox::DB)) {
-    state->DB = TemperatureFromDisplay(*db, units.TemperatureUnit);
+  if (const auto db = number(EditBox::DB, temperature)) {
+    state->DB = *db;
     recorded.Record(QuantityDB);
   }
-  if (const auto rh = number(EditBox::RH)) {
+  if (const auto rh = number(EditBox::RH, asShown)) {
     state->RH = *rh;
     if (*rh >= RelativeHumidityMin && *rh <= RelativeHumidityMax) recorded.Record(QuantityRH);
   }
   bool shRecorded = false;
-  if (const auto sh = number(EditBox::SH)) {
-    state->SH = SpecHumidityFromDisplay(*sh, units.SpecificHumidityUnit);
+  if (const auto sh = number(EditBox::SH, [&](double shown) {
+        return SpecHumidityFromDisplay(shown, units.SpecificHumidityUnit);
+      })) {
+    state->SH = *sh;
     bool othersEmpty = true;
     for (const BoxInfo& info : BoxTable) {
       if (info.Quantity != QuantitySH) othersEmpty = othersEmpty && !Filled(texts, info.Box);
@@ -68,35 +79,52 @@ CommitResult CommitInputs(const BoxTexts& texts, const UnitSettings& units,
     recorded.Record(QuantitySH);
     shRecorded = true;
   }
-  if (const auto dp = shRecorded ? std::nullopt : number(EditBox::DP)) {
+  if (const auto dp = shRecorded ? std::nullopt : number(EditBox::DP, temperature)) {
     result.DisableSH = true;
-    state->DP = TemperatureFromDisplay(*dp, units.TemperatureUnit);
+    state->DP = *dp;
     double pv = 0.0;
     // The dew point counts as the humidity ratio it implies, written straight into SH.
     if (SatPressure(params, &state->DP, &pv) > 0 && ShFromPvStd(params, &pv, &state->SH) > 0) {
       recorded.Record(QuantitySH);
     }
   }
-  if (const auto enh = number(EditBox::ENH)) {
-    state->ENH = EnthalpyFromDisplay(*enh / params->KcalToKJ, units.EnthalpyUnit);
+  if (const auto enh = number(EditBox::ENH, [&](double shown) {
+        return EnthalpyFromDisplay(shown / params->KcalToKJ, units.EnthalpyUnit);
+      })) {
+    state->ENH = *enh;
     recorded.Record(QuantityENH);
   }
-  if (const auto wb = number(EditBox::WB)) {
-    state->WB = TemperatureFromDisplay(*wb, units.TemperatureUnit);
+  if (const auto wb = number(EditBox::WB, temperature)) {
+    state->WB = *wb;
     recorded.Record(QuantityWB);
   }
-  if (const auto sv = number(EditBox::SV)) {
-    state->SV = SpecVolumeFromDisplay(*sv, units.SpecificVolumeUnit);
+  if (const auto sv = number(EditBox::SV, [&](double shown) {
+        return SpecVolumeFromDisplay(shown, units.SpecificVolumeUnit);
+      })) {
+    state->SV = *sv;
     recorded.Record(QuantitySV);
   }
-  if (const auto vh = number(EditBox::VH)) {
-    state->VH = AbsHumidityFromDisplay(*vh, units.AbsoluteHumidityUnit);
+  if (const auto vh = number(EditBox::VH, [&](double shown) {
+        return AbsHumidityFromDisplay(shown, units.AbsoluteHumidityUnit);
+      })) {
+    state->VH = *vh;
     recorded.Record(QuantityVH);
   }
 
   result.Inputs = recorded.Count;
   if (recorded.Count == 2) result.PairCode = PairCodeFirstFactor * recorded.First + recorded.Second;
   return result;
+}
+
+TextId WhyNoInputPair(const BoxTexts& texts, std::string_view separator) {
+  const std::string& rh = TextOf(texts, EditBox::RH);
+  if (IsNumberText(rh, separator)) {
+    const std::optional<double> value = ParseNumberText(rh, separator);
+    if (value && !(*value >= RelativeHumidityMin && *value <= RelativeHumidityMax)) {
+      return TextId::RelativeHumidityRange;
+    }
+  }
+  return TextId::NoAirState;
 }
 
 KeyDecision DecideKeyDown(int filledGroups, bool enter, bool ctrl, bool shift) {

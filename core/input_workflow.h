@@ -18,6 +18,11 @@ int FilledGroupCount(const BoxTexts& texts);
 // A display in which every group is filled.
 inline constexpr int FullDisplayGroups = 7;
 
+// A pair of inputs is coded as 10 x the first quantity's index + the second's.
+inline constexpr int32_t PairCodeFirstFactor = 10;
+// Enthalpy with wet bulb: nearly the same quantity twice, so the pair fixes no state.
+inline constexpr int32_t EnthalpyWetBulbPairCode = PairCodeFirstFactor * QuantityENH + QuantityWB;
+
 struct CommitResult {
   int Inputs = 0;        // quantities recorded as inputs
   int32_t PairCode = 0;  // 10 x first index + second, when Inputs is 2
@@ -27,9 +32,15 @@ struct CommitResult {
 
 // Reads every box that holds a number into the air state, in engine units, and records the
 // inputs in index order: an RH only within 0..100 %, a dew point as the humidity ratio it
-// implies, and index 2 at most once.
+// implies, and index 2 at most once. A number whose engine-unit value is not finite is no
+// input: it stays in its box, uncounted.
 CommitResult CommitInputs(const BoxTexts& texts, const UnitSettings& units,
                           std::string_view separator, PsychroParams* params, AirState* state);
+
+// Why boxes in which two quantities stand give no pair of inputs: a relative humidity outside
+// 0..100 %, else a value that is no air state's (a dew point without a humidity ratio, a
+// number too large for its unit).
+TextId WhyNoInputPair(const BoxTexts& texts, std::string_view separator);
 
 // What a key pressed in a box does, given the filled groups before it acts.
 enum class FocusMove { None, ToFocusTarget, NextBox, PreviousBox };

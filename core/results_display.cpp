@@ -104,4 +104,11 @@ BoxTexts ResultTexts(const AirState& state, const UnitSettings& units,
   return texts;
 }
 
+bool ShowsAsNumbers(const BoxTexts& texts, std::string_view separator) {
+  for (const std::string& text : texts) {
+    if (!IsNumberText(text, separator)) return false;
+  }
+  return true;
+}
+
 }  // namespace vaporin

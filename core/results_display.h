@@ -39,4 +39,8 @@ BoxValues DisplayValues(const AirState& state, const UnitSettings& units, double
 BoxTexts ResultTexts(const AirState& state, const UnitSettings& units,
                      const DisplayFormats& formats, std::string_view separator, double kcalToKJ);
 
+// Whether every text is one the number parser takes back: a value too large for its unit shows
+// as something else.
+bool ShowsAsNumbers(const BoxTexts& texts, std::string_view separator);
+
 }  // namespace vaporin

@@ -30,6 +30,9 @@ enum class TextId : size_t {
   CopyAll,
   PsychrometricChart,
   SaveChart,
+  EnthalpyWetBulbNoState,
+  NoAirState,
+  RelativeHumidityRange,
   Count,
 };
 

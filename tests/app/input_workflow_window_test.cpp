@@ -286,7 +286,7 @@ class InputWorkflowWindowTest : public OpenWindowTest {
     std::uniform_int_distribution<size_t> anyBox(0, boxes.size() - 1);
     std::uniform_int_distribution<qsizetype> anyCharacter(0, characters.size() - 1);
     int displays = 0;
-    for (int step = 0; step < 4000; ++step) {
+    for (int step = 0; step < 8000; ++step) {
       QLineEdit* box = boxes[anyBox(random)];
       const int a = action(random);
       auto* focused = qobject_cast<QLineEdit*>(Focused());

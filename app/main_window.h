@@ -122,6 +122,7 @@ class TForm1 final : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   // The edit boxes' keys, focus losses and double clicks.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -156,6 +157,11 @@ class TForm1 final : public QWidget {
   std::optional<EditBox> EditBoxOf(const QObject* widget) const;
   BoxTexts ReadBoxTexts() const;
   void Show(const BoxesUpdate& update);
+  // Why two values gave no state, in the title bar's hint until the next key, click or result.
+  void ShowReason(TextId reason);
+  void HideReason();
+  // The hint with the pressure in force.
+  void ShowHint();
   void FocusBox(EditBox box, bool backwards);
 
   // Apply and Save: the panel's choices become the program's.
@@ -170,6 +176,7 @@ class TForm1 final : public QWidget {
 
   Platform& platform_;
   Calculator core_;
+  bool reasonShown_ = false;
 };
 
 }  // namespace vaporin

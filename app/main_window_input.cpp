@@ -1,13 +1,16 @@
 // The main window's side of the two-value input: the boxes' events carried to the calculator,
 // and its answers written back.
+#include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -26,6 +29,10 @@ bool TypesText(const QKeyEvent& key) {
 }  // namespace
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == Button1 || EditBoxOf(watched)) &&
+      (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)) {
+    RunGuarded([this] { HideReason(); });
+  }
   if (watched == Button1 && event->type() == QEvent::KeyPress) {
     // A character typed while the focus rests after a result starts a new entry in the first
     // box, as if typed there.
@@ -125,7 +132,32 @@ void TForm1::CopyAll() {
       QString::fromStdString(core_.CopyText(BaseTitlesShown(), ReadBoxTexts())));
 }
 
+void TForm1::mousePressEvent(QMouseEvent* event) {
+  RunGuarded([this] { HideReason(); });
+  QWidget::mousePressEvent(event);
+}
+
+void TForm1::ShowReason(TextId reason) {
+  TopL->setText(Translated(reason));
+  reasonShown_ = true;
+  FormResize();
+  // Nothing else changes on screen: a screen reader hears of it from the label.
+  QAccessibleEvent renamed(TopL, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&renamed);
+  QAccessibleEvent alert(TopL, QAccessible::Alert);
+  QAccessible::updateAccessibility(&alert);
+}
+
+void TForm1::HideReason() {
+  if (reasonShown_) ShowHint();
+}
+
 void TForm1::Show(const BoxesUpdate& update) {
+  if (update.Reason) {
+    ShowReason(*update.Reason);
+  } else if (update.Texts) {
+    HideReason();
+  }
   if (update.DPEnabled) DP->setEnabled(*update.DPEnabled);
   if (update.SHEnabled) SH->setEnabled(*update.SHEnabled);
   if (update.Texts) {

@@ -118,12 +118,18 @@ QString TForm1::Translated(TextId id) {
   return QString::fromStdString(text.front());
 }
 
-void TForm1::ApplyUnitLabels() {
+void TForm1::ShowHint() {
+  reasonShown_ = false;
   const UnitCaptions captions = core_.Captions(BaseTitlesShown());
   if (captions.Pressure) {
     TopL->setText(QString::fromStdString(*captions.Pressure));
     FormResize();
   }
+}
+
+void TForm1::ApplyUnitLabels() {
+  ShowHint();
+  const UnitCaptions captions = core_.Captions(BaseTitlesShown());
   for (const BoxInfo& info : BoxTable) {
     const QString caption = QString::fromStdString(captions.*info.Caption);
     rows_[IndexOf(info.Box)]->SetText(caption);

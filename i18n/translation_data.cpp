@@ -240,37 +240,37 @@ const std::array<TranslationRow, SourceTextCount> TranslationRows = {{
         "儲存空氣線圖",              // zh_tw
     },
     {
-        "Enthalpy and wet bulb do not fix a state",                        // en
-        "Enthalpie und Feuchtkugeltemperatur bestimmen keinen Zustand",    // de
-        "Entalpía y bulbo húmedo no determinan un estado",                 // es
-        "Enthalpie et température humide ne définissent pas un état",      // fr
-        "Entalpia e bulbo umido non determinano uno stato",                // it
-        "エンタルピーと湿球温度では状態が定まりません",                    // ja
-        "Энтальпия и температура мокрого термометра не задают состояние",  // ru
-        "焓和湿球温度不能确定状态",                                        // zh_cn
-        "焓與濕球溫度無法確定狀態",                                        // zh_tw
+        "Enthalpy and wet bulb do not fix a state",      // en
+        "Enthalpie + Feuchtkugel: Zustand unbestimmt",   // de
+        "Entalpía y bulbo húmedo no fijan un estado",    // es
+        "Enthalpie et bulbe humide : état indéterminé",  // fr
+        "Entalpia e bulbo umido non fissano lo stato",   // it
+        "エンタルピーと湿球温度では状態が定まりません",  // ja
+        "Энтальпия и t мокр. не задают состояние",       // ru
+        "焓和湿球温度不能确定状态",                      // zh_cn
+        "焓與濕球溫度無法確定狀態",                      // zh_tw
     },
     {
-        "No air state has these two values",               // en
-        "Kein Luftzustand hat diese beiden Werte",         // de
-        "Ningún estado del aire tiene estos dos valores",  // es
-        "Aucun état de l’air n’a ces deux valeurs",        // fr
-        "Nessuno stato dell’aria ha questi due valori",    // it
-        "この2つの値をとる空気の状態はありません",         // ja
-        "Нет состояния воздуха с этими двумя значениями",  // ru
-        "没有空气状态具有这两个值",                        // zh_cn
-        "沒有空氣狀態具有這兩個值",                        // zh_tw
+        "No air state has these two values",             // en
+        "Kein Luftzustand hat diese beiden Werte",       // de
+        "Ningún estado del aire tiene estos valores",    // es
+        "Aucun état de l’air n’a ces deux valeurs",      // fr
+        "Nessuno stato dell’aria ha questi due valori",  // it
+        "この2つの値をとる空気の状態はありません",       // ja
+        "Такого состояния воздуха нет",                  // ru
+        "没有空气状态具有这两个值",                      // zh_cn
+        "沒有空氣狀態具有這兩個值",                      // zh_tw
     },
     {
-        "Relative humidity must be 0 to 100 %",                     // en
-        "Die relative Feuchte muss zwischen 0 und 100 % liegen",    // de
-        "La humedad relativa debe estar entre 0 y 100 %",           // es
-        "L’humidité relative doit être comprise entre 0 et 100 %",  // fr
-        "L’umidità relativa deve essere tra 0 e 100 %",             // it
-        "相対湿度は0～100 %の範囲で入力してください",               // ja
-        "Относительная влажность должна быть от 0 до 100 %",        // ru
-        "相对湿度必须在 0 到 100 % 之间",                           // zh_cn
-        "相對濕度必須介於 0 到 100 % 之間",                         // zh_tw
+        "Relative humidity must be 0 to 100 %",          // en
+        "Relative Feuchte muss 0 bis 100 % sein",        // de
+        "La humedad relativa debe ser de 0 a 100 %",     // es
+        "L’humidité relative doit être de 0 à 100 %",    // fr
+        "L’umidità relativa deve essere tra 0 e 100 %",  // it
+        "相対湿度は0～100 %の範囲で入力してください",    // ja
+        "Отн. влажность должна быть от 0 до 100 %",      // ru
+        "相对湿度必须在 0 到 100 % 之间",                // zh_cn
+        "相對濕度必須介於 0 到 100 % 之間",              // zh_tw
     },
 }};
 

@@ -1,8 +1,11 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -12,7 +15,10 @@
 #include <random>
 
 #include "app/main_window.h"
+#include "app/unit_panel.h"
+#include "i18n/translation_data.h"
 #include "tests/app/open_window_test.h"
+#include "tests/app/text_fit_check.h"
 #include "tests/app/window_driver.h"
 #include "tests/app/window_test_main.h"
 #include "units/number_text.h"
@@ -273,6 +279,99 @@ class InputWorkflowWindowTest : public OpenWindowTest {
     Type(Form().DB, QStringLiteral("25"));
     QTest::mouseDClick(Form().DB, Qt::LeftButton);
     QCOMPARE(Form().DB->text(), QStringLiteral("25"));
+  }
+
+  // Two values that give no state: the title bar says why instead of the hint, screen readers
+  // read it from the label, and the next key brings the hint back.
+  void aReasonShowsUntilTheNextKey_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("firstText");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("secondText");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no air state") << "DB"
+                                  << "25"
+                                  << "WB"
+                                  << "30"
+                                  << "No air state has these two values";
+    QTest::newRow("enthalpy with wet bulb") << "ENH"
+                                            << "50"
+                                            << "WB"
+                                            << "20"
+                                            << "Enthalpy and wet bulb do not fix a state";
+    QTest::newRow("relative humidity") << "DB"
+                                       << "25"
+                                       << "RH"
+                                       << "150"
+                                       << "Relative humidity must be 0 to 100 %";
+  }
+  void aReasonShowsUntilTheNextKey() {
+    QFETCH(QString, first);
+    QFETCH(QString, firstText);
+    QFETCH(QString, second);
+    QFETCH(QString, secondText);
+    QFETCH(QString, reason);
+    const QString hint = Form().TopL->text();
+    auto* firstBox = Form().MainLayout1->findChild<QLineEdit*>(first);
+    auto* secondBox = Form().MainLayout1->findChild<QLineEdit*>(second);
+    Type(firstBox, firstText);
+    Enter(firstBox);
+    QCOMPARE(Form().TopL->text(), hint);
+    Type(secondBox, secondText);
+    Enter(secondBox);
+    QCOMPARE(Form().TopL->text(), reason);
+    QCOMPARE(QAccessible::queryAccessibleInterface(Form().TopL)->text(QAccessible::Name), reason);
+    QCOMPARE(firstBox->text(), firstText);
+    QCOMPARE(secondBox->text(), secondText);
+    QVERIFY(!Form().Core().DisplayLock());
+    QTest::keyClick(Focused(), Qt::Key_Backspace);
+    QCOMPARE(Form().TopL->text(), hint);
+  }
+
+  // Each reason whole in the title bar, in every language.
+  void everyReasonFitsTheTitleBar() {
+    const struct {
+      EditBox First, Second;
+      const char *FirstText, *SecondText;
+      TextId Reason;
+    } pairs[] = {
+        {EditBox::DB, EditBox::WB, "25", "30", TextId::NoAirState},
+        {EditBox::ENH, EditBox::WB, "50", "20", TextId::EnthalpyWetBulbNoState},
+        {EditBox::DB, EditBox::RH, "25", "150", TextId::RelativeHumidityRange},
+    };
+    for (int language = 0; language < static_cast<int>(LanguageCount); ++language) {
+      QTest::mouseClick(Form().Set_Button1, Qt::LeftButton);
+      Form().Panel_Con->CB7->setCurrentIndex(language);
+      QTest::mouseClick(Form().Panel_Con->Set_Btn, Qt::LeftButton);
+      for (const auto& pair : pairs) {
+        Type(Form().Box(pair.First), QString::fromUtf8(pair.FirstText));
+        Enter(Form().Box(pair.First));
+        Type(Form().Box(pair.Second), QString::fromUtf8(pair.SecondText));
+        Enter(Form().Box(pair.Second));
+        const QLabel* hint = Form().TopL;
+        const std::string_view reason =
+            TranslationRows[static_cast<size_t>(pair.Reason)][FindLanguage(language)->Column];
+        QCOMPARE(hint->text(), QString::fromUtf8(reason.data(), reason.size()));
+        QVERIFY2(LabelFits(hint, hint->parentWidget()->width()), qPrintable(hint->text()));
+        for (QLineEdit* box : Form().Boxes()) box->clear();
+      }
+    }
+  }
+
+  void aReasonGoesWithAClickOrAResult() {
+    const QString hint = Form().TopL->text();
+    Type(Form().DB, QStringLiteral("25"));
+    Enter(Form().DB);
+    Type(Form().WB, QStringLiteral("30"));
+    Enter(Form().WB);
+    QVERIFY(Form().TopL->text() != hint);
+    QTest::mouseClick(Form().SV, Qt::LeftButton);
+    QCOMPARE(Form().TopL->text(), hint);
+    Enter(Form().SV);
+    QVERIFY(Form().TopL->text() != hint);
+    // A click on the window's background, away from every control.
+    QTest::mouseClick(&Form(), Qt::LeftButton, Qt::NoModifier, QPoint(2, Form().height() - 2));
+    QCOMPARE(Form().TopL->text(), hint);
   }
 
   // Random keys, clicks and focus moves: no crash, no hang, and every display shows eight

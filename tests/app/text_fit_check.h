@@ -16,11 +16,14 @@ namespace vaporin {
 // Every text of the window and of its open panel shows whole within its place: the rows'
 // titles left of their boxes, the hint within the title bar, the panel's captions left of their
 // controls, its heading and its buttons.
+// A label's text within the label, and the label left of `right`.
+inline bool LabelFits(const QLabel* label, int right) {
+  const int width = QFontMetrics(label->font()).horizontalAdvance(label->text());
+  return width <= label->width() && label->x() + label->width() <= right;
+}
+
 inline void VerifyEveryTextFits(TForm1& form, UnitPanel& panel) {
-  auto fits = [](const QLabel* label, int right) {
-    const int width = QFontMetrics(label->font()).horizontalAdvance(label->text());
-    return width <= label->width() && label->x() + label->width() <= right;
-  };
+  const auto fits = LabelFits;
   for (QLineEdit* box : form.Boxes()) {
     const auto* row = static_cast<const ListRow*>(box->parentWidget());
     QVERIFY2(fits(row->TitleLabel(), box->x()), qPrintable(row->Text()));

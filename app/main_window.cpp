@@ -124,8 +124,10 @@ void TForm1::ReadSettingsPassTwo() {
   int32_t stayOnTop = 0;
   try {
     const IniFile file = IniFile::Open(core_.SettingsPath());
-    resize(ClampWindowExtent(file.ReadInteger(SettingsSection, KeyPosWidth, width())), height());
-    resize(width(), ClampWindowExtent(file.ReadInteger(SettingsSection, KeyPosHeight, height())));
+    resize(UsableWindowExtent(file.ReadInteger(SettingsSection, KeyPosWidth, width()), width()),
+           height());
+    resize(width(),
+           UsableWindowExtent(file.ReadInteger(SettingsSection, KeyPosHeight, height()), height()));
     stayOnTop = file.ReadInteger(SettingsSection, KeyStayOnTop, 0);
   } catch (const std::exception&) {
     // As in the first pass.

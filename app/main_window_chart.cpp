@@ -47,7 +47,8 @@ void TForm1::PlaceChartWindow() {
   const WindowGeometry geometry = saved.value_or(WindowGeometry{
       frameGeometry().right() + ChartWindowGap, y(), ChartDefaultWidth, ChartDefaultHeight});
   Chart_Window->move(ClampWindowPosition(geometry.Left), ClampWindowPosition(geometry.Top));
-  Chart_Window->resize(ClampWindowExtent(geometry.Width), ClampWindowExtent(geometry.Height));
+  Chart_Window->resize(UsableWindowExtent(geometry.Width, ChartDefaultWidth),
+                       UsableWindowExtent(geometry.Height, ChartDefaultHeight));
 }
 
 void TForm1::UpdateChart() {

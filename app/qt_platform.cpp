@@ -1,21 +1,23 @@
 #include "app/qt_platform.h"
 
 #include <QDesktopServices>
-#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QUrl>
 #include <cstdio>
 #include <cstdlib>
 
+#include "settings/documents_folder.h"
+
 namespace vaporin {
 
 QString QtPlatform::DocumentsFolder() const {
-  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  return documents.isEmpty() ? QDir::homePath() : documents;
+  // The desktop's lookup, with the account's home folder where HOME is unset: the toolkit's
+  // own would take the root folder then.
+  return QFile::decodeName(vaporin::DocumentsFolder(ProcessEnvironment).c_str());
 }
 
 bool QtPlatform::IsShiftHeld() const {

@@ -18,4 +18,8 @@ int ClampWindowPosition(int position) {
 
 int ClampWindowExtent(int extent) { return std::clamp(extent, 1, MaxWindowExtent); }
 
+int UsableWindowExtent(int saved, int startUp) {
+  return saved < MinUsableWindowExtent ? startUp : ClampWindowExtent(saved);
+}
+
 }  // namespace vaporin

@@ -31,4 +31,9 @@ inline constexpr int MaxWindowExtent = 8192;
 int ClampWindowPosition(int position);
 int ClampWindowExtent(int extent);
 
+// A saved width or height below this is a window nobody can use.
+inline constexpr int MinUsableWindowExtent = 100;
+// The saved extent, clamped, or `startUp` in place of one nobody can use.
+int UsableWindowExtent(int saved, int startUp);
+
 }  // namespace vaporin

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/chart_file.h"
-#include "cli/documents_folder.h"
+#include "settings/documents_folder.h"
 
 namespace vaporin::cli {
 

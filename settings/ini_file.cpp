@@ -1,32 +1,38 @@
 #include "settings/ini_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <system_error>
+#include <tuple>
+
+#include "settings/file_access.h"
+#include "settings/utf16.h"
 
 namespace vaporin {
 
 namespace {
 constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view Utf16LittleEndianMark = "\xFF\xFE";
+constexpr std::string_view Utf16BigEndianMark = "\xFE\xFF";
 constexpr std::string_view LineEnd = "\r\n";
+constexpr char CommentStart = ';';
+
+bool Blank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 // Blanks and control characters around lines and "=".
 std::string_view Trim(std::string_view s) {
-  auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  while (!s.empty() && Blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && Blank(s.back())) s.remove_suffix(1);
   return s;
 }
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string Folded(std::string_view name) {
+  std::string folded(name);
+  for (char& c : folded) c = AsciiLower(c);
+  return folded;
+}
 
 bool SameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -59,112 +65,106 @@ bool ParseIniInteger(std::string_view text, int32_t* value) {
   return ParseInt32(text, 10, value);
 }
 
-std::system_error WriteError(const std::filesystem::path& path, int error) {
-  return std::system_error(error, std::generic_category(),
-                           "Cannot write the settings file " + path.string());
+// The section a header line names: "[name]", perhaps followed by a comment.
+std::optional<std::string_view> SectionName(std::string_view text) {
+  const std::string_view line = Trim(text);
+  if (line.empty() || line.front() != '[') return std::nullopt;
+  const size_t close = line.rfind(']');
+  if (close == std::string_view::npos) return std::nullopt;
+  const std::string_view after = Trim(line.substr(close + 1));
+  if (!after.empty() && after.front() != CommentStart) return std::nullopt;
+  return Trim(line.substr(1, close - 1));
 }
 
-// mkstemp creates a file only its owner may read; the settings file is an ordinary one, with
-// the permissions the user's umask gives new files.
-mode_t OrdinaryFileMode() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
-}
+struct ValueRange {
+  size_t Begin;
+  size_t End;
+};
 
-// Writes the whole text to a new file beside `path`, makes it durable, then renames it over
-// `path`, so that a reader only ever sees the old file or the new one.
-void ReplaceFile(const std::filesystem::path& path, const std::string& text) {
-  const std::filesystem::path folder = path.parent_path();
-  if (!folder.empty()) {
-    std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
+// Where the value stands in a "key = value" line of this key.
+std::optional<ValueRange> ValueOf(std::string_view text, std::string_view key) {
+  const std::string_view line = Trim(text);
+  if (line.empty() || line.front() == CommentStart) return std::nullopt;
+  const size_t equals = text.find('=');
+  if (equals == std::string_view::npos || !SameName(Trim(text.substr(0, equals)), key)) {
+    return std::nullopt;
   }
-  std::string temporary = path.string() + ".XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) throw WriteError(path, errno);
-  auto fail = [&](int error) {
-    ::close(fd);
-    ::unlink(temporary.c_str());
-    throw WriteError(path, error);
-  };
-  size_t written = 0;
-  while (written < text.size()) {
-    const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      fail(errno);
-    }
-    written += static_cast<size_t>(n);
-  }
-  if (::fchmod(fd, OrdinaryFileMode()) != 0 || ::fsync(fd) != 0) fail(errno);
-  if (::close(fd) != 0) {
-    const int error = errno;
-    ::unlink(temporary.c_str());
-    throw WriteError(path, error);
-  }
-  if (::rename(temporary.c_str(), path.c_str()) != 0) {
-    const int error = errno;
-    ::unlink(temporary.c_str());
-    throw WriteError(path, error);
-  }
+  size_t begin = equals + 1;
+  size_t end = text.size();
+  while (begin < end && Blank(text[begin])) ++begin;
+  while (end > begin && Blank(text[end - 1])) --end;
+  return ValueRange{begin, end};
 }
 }  // namespace
 
 IniFile IniFile::Open(const std::filesystem::path& path) {
-  std::string text;
-  std::error_code error;
-  if (std::filesystem::is_regular_file(path, error)) {
-    std::ifstream in(path, std::ios::binary);
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  const FileRead read = ReadSmallFile(path, MaxIniFileBytes);
+  std::string_view bytes = read.Bytes;
+  Encoding encoding = Encoding::Utf8;
+  std::optional<std::string> text(std::string{});
+  for (const auto& [mark, order, code] :
+       {std::tuple{Utf16LittleEndianMark, ByteOrder::LittleEndian, Encoding::Utf16LittleEndian},
+        std::tuple{Utf16BigEndianMark, ByteOrder::BigEndian, Encoding::Utf16BigEndian}}) {
+    if (bytes.substr(0, mark.size()) == mark) {
+      encoding = code;
+      text = Utf16ToUtf8(bytes.substr(mark.size()), order);
+    }
   }
-  IniFile file = FromText(text);
+  if (encoding == Encoding::Utf8) text = std::string(bytes);
+  std::string problem = read.Problem;
+  if (read.Result != FileRead::Outcome::Unreadable && !text) {
+    problem = "not UTF-16 text despite its byte-order mark";
+  }
+  IniFile file = problem.empty() ? FromText(*text) : IniFile();
   file.path_ = path;
+  file.encoding_ = encoding;
+  file.problem_ = problem;
   return file;
 }
 
 IniFile IniFile::FromText(std::string_view text) {
   IniFile file;
-  if (text.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark) {
+  while (text.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark) {
+    file.byteOrderMarks_ += Utf8ByteOrderMark;
     text.remove_prefix(Utf8ByteOrderMark.size());
   }
-  Section* current = nullptr;
+  file.blocks_.emplace_back();
+  bool ended = false;
   while (!text.empty()) {
     const size_t end = text.find_first_of("\r\n");
-    const std::string_view line = Trim(text.substr(0, end));
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    if (line.empty() || line.front() == ';') continue;
-    if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
-      const std::string_view name = Trim(line.substr(1, line.size() - 2));
-      current = file.FindSection(name);
-      if (current == nullptr) {
-        file.sections_.push_back({std::string(name), {}});
-        current = &file.sections_.back();
-      }
-      continue;
-    }
-    // Lines before the first section belong to none and are dropped.
-    if (current == nullptr) continue;
-    const size_t equals = line.find('=');
-    if (equals == std::string_view::npos) {
-      current->Entries.push_back({std::string(line), {}, false});
+    Line line{std::string(text.substr(0, end)), {}};
+    if (end == std::string_view::npos) {
+      text = {};
     } else {
-      current->Entries.push_back({std::string(Trim(line.substr(0, equals))),
-                                  std::string(Trim(line.substr(equals + 1))), true});
+      const size_t length = text.substr(end, 2) == LineEnd ? 2 : 1;
+      line.End = text.substr(end, length);
+      text.remove_prefix(end + length);
+      // New lines end as the file's first line does.
+      if (!ended) file.newLineEnd_ = line.End;
+      ended = true;
     }
+    if (const auto name = SectionName(line.Text)) {
+      file.sections_[Folded(*name)].push_back(file.blocks_.size());
+      file.blocks_.emplace_back();
+    }
+    file.blocks_.back().Lines.push_back(std::move(line));
   }
   return file;
 }
 
-IniFile::Section* IniFile::FindSection(std::string_view name) {
-  for (Section& section : sections_) {
-    if (SameName(section.Name, name)) return &section;
+std::optional<IniFile::KeyValue> IniFile::FindKey(std::string_view section, std::string_view key) {
+  const auto found = sections_.find(Folded(section));
+  if (found == sections_.end()) return std::nullopt;
+  for (const size_t index : found->second) {
+    std::vector<Line>& lines = blocks_[index].Lines;
+    // The first line is the header.
+    for (size_t i = 1; i < lines.size(); ++i) {
+      if (const auto value = ValueOf(lines[i].Text, key)) {
+        return KeyValue{&lines[i], value->Begin, value->End};
+      }
+    }
   }
-  return nullptr;
-}
-
-const IniFile::Section* IniFile::FindSection(std::string_view name) const {
-  return const_cast<IniFile*>(this)->FindSection(name);
+  return std::nullopt;
 }
 
 int32_t IniFile::ReadInteger(std::string_view section, std::string_view key,
@@ -173,54 +173,72 @@ int32_t IniFile::ReadInteger(std::string_view section, std::string_view key,
 }
 
 std::optional<int32_t> IniFile::FindInteger(std::string_view section, std::string_view key) const {
-  const Section* found = FindSection(section);
-  if (found == nullptr) return std::nullopt;
-  for (const Entry& entry : found->Entries) {
-    if (entry.HasValue && SameName(entry.Key, key)) {
-      int32_t value = 0;
-      if (ParseIniInteger(entry.Value, &value)) return value;
-      return std::nullopt;
-    }
-  }
+  const auto found = const_cast<IniFile*>(this)->FindKey(section, key);
+  if (!found) return std::nullopt;
+  const std::string_view text = found->Holder->Text;
+  int32_t value = 0;
+  if (ParseIniInteger(text.substr(found->Begin, found->End - found->Begin), &value)) return value;
   return std::nullopt;
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int32_t value) {
-  Section* found = FindSection(section);
-  if (found == nullptr) {
-    sections_.push_back({std::string(section), {}});
-    found = &sections_.back();
-  }
   const std::string text = std::to_string(value);
-  for (Entry& entry : found->Entries) {
-    if (entry.HasValue && SameName(entry.Key, key)) {
-      entry.Value = text;
-      return;
-    }
+  if (const auto found = FindKey(section, key)) {
+    found->Holder->Text.replace(found->Begin, found->End - found->Begin, text);
+    return;
   }
-  found->Entries.push_back({std::string(key), text, true});
+  if (!sections_.contains(Folded(section))) AddSection(section);
+  std::vector<Line>& lines = blocks_[sections_.at(Folded(section)).front()].Lines;
+  size_t after = lines.size();
+  while (after > 1 && Trim(lines[after - 1].Text).empty()) --after;
+  if (lines[after - 1].End.empty()) lines[after - 1].End = newLineEnd_;
+  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(after),
+               Line{std::string(key) + '=' + text, newLineEnd_});
+}
+
+void IniFile::AddSection(std::string_view name) {
+  // The last line gets its end, and an empty line parts the new section from the text before.
+  for (auto block = blocks_.rbegin(); block != blocks_.rend(); ++block) {
+    if (block->Lines.empty()) continue;
+    Line& last = block->Lines.back();
+    if (last.End.empty()) last.End = newLineEnd_;
+    if (!Trim(last.Text).empty()) block->Lines.push_back({{}, newLineEnd_});
+    break;
+  }
+  sections_[Folded(name)].push_back(blocks_.size());
+  blocks_.push_back({{{'[' + std::string(name) + ']', newLineEnd_}, {{}, newLineEnd_}}});
 }
 
 std::string IniFile::ToText() const {
-  std::string text(Utf8ByteOrderMark);
-  for (const Section& section : sections_) {
-    text += '[';
-    text += section.Name;
-    text += ']';
-    text += LineEnd;
-    for (const Entry& entry : section.Entries) {
-      text += entry.Key;
-      if (entry.HasValue) {
-        text += '=';
-        text += entry.Value;
-      }
-      text += LineEnd;
+  std::string text;
+  if (encoding_ == Encoding::Utf8) {
+    text = byteOrderMarks_.empty() ? std::string(Utf8ByteOrderMark) : byteOrderMarks_;
+  }
+  for (const Block& block : blocks_) {
+    for (const Line& line : block.Lines) {
+      text += line.Text;
+      text += line.End;
     }
-    text += LineEnd;
   }
   return text;
 }
 
-void IniFile::Update() const { ReplaceFile(path_, ToText()); }
+void IniFile::Update() const {
+  if (!Readable()) {
+    throw std::runtime_error("The settings file " + path_.string() + " could not be read (" +
+                             problem_ + "), so it is left as it is and nothing was saved");
+  }
+  if (encoding_ == Encoding::Utf8) {
+    ReplaceFile(path_, ToText());
+    return;
+  }
+  const bool little = encoding_ == Encoding::Utf16LittleEndian;
+  const std::optional<std::string> encoded =
+      Utf8ToUtf16(ToText(), little ? ByteOrder::LittleEndian : ByteOrder::BigEndian);
+  if (!encoded) {
+    throw std::runtime_error("The settings file " + path_.string() + " cannot be written back");
+  }
+  ReplaceFile(path_, std::string(little ? Utf16LittleEndianMark : Utf16BigEndianMark) + *encoded);
+}
 
 }  // namespace vaporin

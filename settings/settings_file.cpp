@@ -13,27 +13,32 @@ constexpr std::string_view KeyEnthalpy = "en";
 constexpr std::string_view KeySpecificVolume = "sv";
 constexpr std::string_view KeyLanguage = "lang";
 
-// A unit field and its key; the file holds the unit's index as it stands, known or not.
+// A unit field, its key and its list of units. The file holds the unit's position in the list;
+// a position off the list (a hand-edited file) reads as the list's first unit, so that the
+// panel shows a choice and Save writes one.
 struct UnitKey {
   std::string_view Key;
   int32_t (*Get)(const UnitSettings&);
   void (*Set)(UnitSettings&, int32_t);
 };
 
-template <auto Field>
+template <auto Field, const auto& List>
 constexpr UnitKey KeyOf(std::string_view key) {
   using Unit = std::remove_cvref_t<decltype(UnitSettings{}.*Field)>;
   return {key, [](const UnitSettings& s) { return static_cast<int32_t>(s.*Field); },
-          [](UnitSettings& s, int32_t index) { s.*Field = static_cast<Unit>(index); }};
+          [](UnitSettings& s, int32_t index) {
+            const bool listed = index >= 0 && static_cast<size_t>(index) < List.size();
+            s.*Field = listed ? static_cast<Unit>(index) : List.front().Id;
+          }};
 }
 
 constexpr UnitKey UnitKeys[] = {
-    KeyOf<&UnitSettings::TemperatureUnit>(KeyTemperature),
-    KeyOf<&UnitSettings::AbsoluteHumidityUnit>(KeyAbsoluteHumidity),
-    KeyOf<&UnitSettings::SpecificHumidityUnit>(KeySpecificHumidity),
-    KeyOf<&UnitSettings::PressureUnit>(KeyPressure),
-    KeyOf<&UnitSettings::EnthalpyUnit>(KeyEnthalpy),
-    KeyOf<&UnitSettings::SpecificVolumeUnit>(KeySpecificVolume),
+    KeyOf<&UnitSettings::TemperatureUnit, TemperatureUnits>(KeyTemperature),
+    KeyOf<&UnitSettings::AbsoluteHumidityUnit, AbsHumidityUnits>(KeyAbsoluteHumidity),
+    KeyOf<&UnitSettings::SpecificHumidityUnit, SpecHumidityUnits>(KeySpecificHumidity),
+    KeyOf<&UnitSettings::PressureUnit, PressureUnits>(KeyPressure),
+    KeyOf<&UnitSettings::EnthalpyUnit, EnthalpyUnits>(KeyEnthalpy),
+    KeyOf<&UnitSettings::SpecificVolumeUnit, SpecVolumeUnits>(KeySpecificVolume),
 };
 }  // namespace
 

@@ -74,9 +74,14 @@ class WindowSettingsTest : public QObject {
         << QByteArray(
                "[setting]\npos_left=99999999999\npos_top=-2147483648\n"
                "pos_width=2147483647\npos_height=-5\n")
-        << false << QPoint(0, -32767) << QSize(8192, 1) << false << 0 << 1;
+        << false << QPoint(0, -32767) << QSize(8192, 320) << false << 0 << 1;
+    // A window nobody can use is not kept: it opens at the start-up size.
     QTest::newRow("zero size") << QByteArray("[setting]\npos_width=0\npos_height=0\n") << false
-                               << QPoint(0, 0) << QSize(1, 1) << false << 0 << 1;
+                               << QPoint(0, 0) << startUp << false << 0 << 1;
+    QTest::newRow("below usable") << QByteArray("[setting]\npos_width=99\npos_height=100\n")
+                                  << false << QPoint(0, 0) << QSize(288, 100) << false << 0 << 1;
+    QTest::newRow("unit off its list")
+        << QByteArray("[setting]\nte=5\n") << false << QPoint(0, 0) << startUp << false << 0 << 1;
     QTest::newRow("binary garbage") << QByteArray("\x00\xff[setting\x01]\n=\n\xfe\xfe", 13) << false
                                     << QPoint(0, 0) << startUp << false << 0 << 1;
 
@@ -129,21 +134,30 @@ class WindowSettingsTest : public QObject {
     QCOMPARE(form.size(), QSize(288, 320));
   }
 
-  void exitKeepsOtherSectionsAndKeys() {
-    WriteSettings("[other]\nname=1\n[setting]\nte=1\nmine=7\npos_left=3\n");
+  void exitKeepsEveryLineItDoesNotWrite() {
+    WriteSettings("; mine\n[other]\nname=1\n[setting] ; units\nte=1\nmine=7\npos_left=3\n");
     { TForm1 form(*platform_); }
     QCOMPARE(ReadSettings(),
-             QByteArray("\xEF\xBB\xBF[other]\r\nname=1\r\n\r\n[setting]\r\nte=1\r\nmine=7\r\n"
-                        "pos_left=3\r\npos_top=0\r\npos_width=288\r\npos_height=320\r\n\r\n"));
+             QByteArray("\xEF\xBB\xBF; mine\n[other]\nname=1\n[setting] ; units\nte=1\nmine=7\n"
+                        "pos_left=3\npos_top=0\npos_width=288\npos_height=320\n"));
   }
 
-  void readsATenMegabyteFile() {
+  // A file the program cannot read whole starts the window with the defaults and stays as it
+  // is; the exit says why it was not written.
+  void aFileNotReadWholeIsLeftAsItIs() {
     QByteArray big("[setting]\npos_left=7\n");
     const QByteArray junk(1023, 'x');
-    for (int i = 0; i < 10 * 1024; ++i) big += junk + '\n';
+    for (int i = 0; i < 2 * 1024; ++i) big += junk + '\n';
     WriteSettings(big);
-    TForm1 form(*platform_);
-    QCOMPARE(form.pos(), QPoint(7, 0));
+    {
+      TForm1 form(*platform_);
+      QCOMPARE(form.pos(), QPoint(0, 0));
+    }
+    QCOMPARE(ReadSettings(), big);
+    QCOMPARE(ErrorsShown.size(), 1);
+    QVERIFY2(ErrorsShown.front().contains(QStringLiteral("could not be read")),
+             qPrintable(ErrorsShown.front()));
+    QCOMPARE(platform_->EndedWith, std::optional<int>(0));
   }
 
   void aDirectoryInPlaceOfTheFileStartsAsNewAndReportsTheFailedExit() {
@@ -153,7 +167,8 @@ class WindowSettingsTest : public QObject {
       QCOMPARE(form.size(), QSize(288, 320));
     }
     QCOMPARE(ErrorsShown.size(), 1);
-    QVERIFY(ErrorsShown.front().startsWith(QStringLiteral("Cannot write the settings file")));
+    QVERIFY2(ErrorsShown.front().contains(QStringLiteral("could not be read (not a regular file)")),
+             qPrintable(ErrorsShown.front()));
     QCOMPARE(platform_->EndedWith, std::optional<int>(0));
   }
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -83,15 +84,44 @@ TEST(IniFile, WritesTheChoicesThenTheGeometryInTheirOrderByteForByte) {
                                "pos_width=288\r\npos_height=320\r\n\r\n");
 }
 
-TEST(IniFile, KeepsOtherSectionsAndKeysButNotCommentsOrBlankLines) {
-  IniFile file = IniFile::FromText(
-      "; made by hand\n[other]\nname = x\n\n[Setting]\nPOS_LEFT=5\nmine=7\n\n[last]\nk=1\n");
-  WriteGeometry(file, {1, 2, 3, 4});
-  EXPECT_EQ(file.ToText(), std::string(Bom) +
-                               "[other]\r\nname=x\r\n\r\n"
-                               "[Setting]\r\nPOS_LEFT=1\r\nmine=7\r\npos_top=2\r\npos_width=3\r\n"
-                               "pos_height=4\r\n\r\n"
-                               "[last]\r\nk=1\r\n\r\n");
+// What the program does not write stays byte for byte: comments, blank lines, lines before
+// the first section, a header with a comment after it, a second byte-order mark, odd line
+// ends, values written with blanks; only the written values change.
+TEST(IniFile, KeepsEveryLineItDoesNotWrite) {
+  struct Case {
+    const char* Name;
+    std::string Text;
+    std::string Written;
+  };
+  const std::string b(Bom);
+  const Case cases[] = {
+      {"CommentsAndBlankLines",
+       "; made by hand\n[other]\nname = x\n\n[Setting]\nPOS_LEFT=5\n; "
+       "mine\nmine=7\n\n[last]\nk=1\n",
+       b + "; made by hand\n[other]\nname = x\n\n[Setting]\nPOS_LEFT=1\n; mine\nmine=7\n"
+           "pos_top=2\npos_width=3\npos_height=4\n\n[last]\nk=1\n"},
+      {"LinesBeforeTheFirstSection", b + "owner=me\r\n\r\n[setting]\r\npos_left=0\r\n",
+       b + "owner=me\r\n\r\n[setting]\r\npos_left=1\r\npos_top=2\r\npos_width=3\r\n"
+           "pos_height=4\r\n"},
+      {"HeaderWithAComment", "[setting] ; my units\r\n  pos_left = 9  \r\n\r\n",
+       b + "[setting] ; my units\r\n  pos_left = 1  \r\npos_top=2\r\npos_width=3\r\n"
+           "pos_height=4\r\n\r\n"},
+      {"SecondByteOrderMark", b + b + "[setting]\r\n",
+       b + b + "[setting]\r\npos_left=1\r\npos_top=2\r\npos_width=3\r\npos_height=4\r\n"},
+      {"LastLineWithoutItsEnd", "[a]\rk=1",
+       b + "[a]\rk=1\r\r[setting]\rpos_left=1\rpos_top=2\rpos_width=3\rpos_height=4\r\r"},
+      {"KeyLikeLineInAComment", "[setting]\r\n;pos_left=7\r\n",
+       b + "[setting]\r\n;pos_left=7\r\npos_left=1\r\npos_top=2\r\npos_width=3\r\n"
+           "pos_height=4\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    IniFile file = IniFile::FromText(c.Text);
+    WriteGeometry(file, {1, 2, 3, 4});
+    EXPECT_EQ(file.ToText(), c.Written);
+    EXPECT_EQ(IniFile::FromText(c.Text).ToText(), c.Text.rfind(b, 0) == 0 ? c.Text : b + c.Text);
+  }
+  EXPECT_EQ(IniFile::FromText("[setting] ; my units\nte=2\n").ReadInteger("setting", "te", 0), 2);
 }
 
 TEST(IniFile, ReadsBackWhatItWrote) {
@@ -114,6 +144,24 @@ TEST(IniFile, ReadsBackWhatItWrote) {
   EXPECT_EQ(read.EnthalpyUnit, UnitOfEnthalpy{1});
   EXPECT_EQ(read.SpecificVolumeUnit, UnitOfSpecVolume{1});
   EXPECT_EQ(read.LanguageIndex, 8);
+}
+
+// A position off a unit list reads as the list's first unit; one on it as itself.
+TEST(ReadUnitChoices, TakesOnlyPositionsOnTheUnitLists) {
+  UnitSettings read;
+  ReadUnitChoices(IniFile::FromText("[setting]\nte=5\nah=-1\nsh=4\npr=9\nen=3\nsv=2\n"), read);
+  const UnitSettings defaults;
+  EXPECT_EQ(read.TemperatureUnit, defaults.TemperatureUnit);
+  EXPECT_EQ(read.AbsoluteHumidityUnit, defaults.AbsoluteHumidityUnit);
+  EXPECT_EQ(read.SpecificHumidityUnit, defaults.SpecificHumidityUnit);
+  EXPECT_EQ(read.PressureUnit, defaults.PressureUnit);
+  EXPECT_EQ(read.EnthalpyUnit, defaults.EnthalpyUnit);
+  EXPECT_EQ(read.SpecificVolumeUnit, defaults.SpecificVolumeUnit);
+  ReadUnitChoices(IniFile::FromText("[setting]\nte=2\nsh=3\npr=3\nen=2\n"), read);
+  EXPECT_EQ(read.TemperatureUnit, UnitOfTemperature::Kelvin);
+  EXPECT_EQ(read.SpecificHumidityUnit, UnitOfSpecHumidity::LbPerLb);
+  EXPECT_EQ(read.PressureUnit, UnitOfPressure::Psi);
+  EXPECT_EQ(read.EnthalpyUnit, UnitOfEnthalpy::KcalPerKg);
 }
 
 TEST(ReadUnitChoices, GivesTheDefaultsForAFileWithoutTheKeys) {
@@ -184,27 +232,169 @@ TEST_F(IniFileOnDisk, ADirectoryInPlaceOfTheFileReadsEmptyAndRefusesTheWrite) {
   const fs::path path = folder_ / "vaporin.ini";
   fs::create_directories(path);
   IniFile file = IniFile::Open(path);
+  EXPECT_FALSE(file.Readable());
   EXPECT_EQ(file.ReadInteger("setting", "te", -1), -1);
   WriteGeometry(file, {1, 2, 3, 4});
   try {
     file.Update();
     FAIL() << "the write should fail";
-  } catch (const std::system_error& error) {
-    EXPECT_NE(std::string(error.what()).find("Cannot write the settings file"), std::string::npos);
+  } catch (const std::runtime_error& error) {
+    EXPECT_NE(std::string(error.what()).find("could not be read (not a regular file)"),
+              std::string::npos);
   }
   EXPECT_TRUE(fs::is_directory(path));
   EXPECT_EQ(FilesInFolder(), 1u);
 }
 
-TEST_F(IniFileOnDisk, ReadsATenMegabyteFile) {
+// A file that exists but is not read whole reads as empty and is never rewritten: one without
+// permission to read, and one over the size limit.
+TEST_F(IniFileOnDisk, AFileNotReadWholeStaysByteForByte) {
   const fs::path path = folder_ / "vaporin.ini";
+  const std::string big = "[setting]\r\nte=2\r\n" + std::string(MaxIniFileBytes, ';');
+  for (const bool locked : {true, false}) {
+    {
+      std::ofstream out(path, std::ios::binary | std::ios::trunc);
+      out << (locked ? std::string("[setting]\r\nte=2\r\nmine=1\r\n") : big);
+    }
+    const std::string before = Contents(path);
+    if (locked) fs::permissions(path, fs::perms::none);
+    IniFile file = IniFile::Open(path);
+    if (locked && ::geteuid() == 0) {
+      EXPECT_TRUE(file.Readable());  // root reads it anyway
+    } else {
+      EXPECT_FALSE(file.Readable());
+      EXPECT_EQ(file.ReadInteger("setting", "te", 0), 0);
+      WriteGeometry(file, {1, 2, 3, 4});
+      EXPECT_THROW(file.Update(), std::runtime_error);
+    }
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(Contents(path), before);
+    EXPECT_EQ(FilesInFolder(), 1u);
+  }
+}
+
+// 100,000 sections, the limit's size, open and save in well under a second.
+TEST_F(IniFileOnDisk, ReadsAndWritesAFileOfManySectionsInLinearTime) {
+  const fs::path path = folder_ / "vaporin.ini";
+  std::string text;
+  for (int i = 0; i < 100000 && text.size() < MaxIniFileBytes - 64; ++i) {
+    text += "[s" + std::to_string(i) + "]\n";
+  }
+  text += "[setting]\nte=2\n";
   {
     std::ofstream out(path, std::ios::binary);
-    out << "[setting]\nte=2\n";
-    const std::string junk(1024, 'x');
-    for (int i = 0; i < 10 * 1024; ++i) out << junk << '\n';
+    out << text;
   }
-  EXPECT_EQ(IniFile::Open(path).ReadInteger("setting", "te", 0), 2);
+  const auto start = std::chrono::steady_clock::now();
+  IniFile file = IniFile::Open(path);
+  EXPECT_EQ(file.ReadInteger("setting", "te", 0), 2);
+  WriteGeometry(file, {1, 2, 3, 4});
+  file.Update();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  EXPECT_EQ(Contents(path), std::string(Bom) + text +
+                                "pos_left=1\npos_top=2\npos_width=3\n"
+                                "pos_height=4\n");
+}
+
+// A UTF-16 file reads as the text it holds and is written back in UTF-16, every other line
+// unchanged; broken UTF-16 is left alone.
+TEST_F(IniFileOnDisk, KeepsAUtf16FileInUtf16) {
+  const fs::path path = folder_ / "vaporin.ini";
+  auto utf16 = [](std::string_view ascii, bool little) {
+    std::string bytes = little ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char c : ascii) {
+      bytes += little ? std::string{c, '\0'} : std::string{'\0', c};
+    }
+    return bytes;
+  };
+  for (const bool little : {true, false}) {
+    {
+      std::ofstream out(path, std::ios::binary | std::ios::trunc);
+      out << utf16("; mine\r\n[setting]\r\nte=2\r\n", little);
+    }
+    IniFile file = IniFile::Open(path);
+    EXPECT_EQ(file.ReadInteger("setting", "te", 0), 2);
+    file.WriteInteger("setting", "te", 1);
+    file.Update();
+    EXPECT_EQ(Contents(path), utf16("; mine\r\n[setting]\r\nte=1\r\n", little));
+  }
+  {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << "\xFF\xFE[\0s\0" << std::string("\x00\xD8", 2);  // a lone surrogate
+  }
+  const std::string broken = Contents(path);
+  IniFile file = IniFile::Open(path);
+  EXPECT_FALSE(file.Readable());
+  EXPECT_THROW(file.Update(), std::runtime_error);
+  EXPECT_EQ(Contents(path), broken);
+}
+
+// The file stays the file it was: its permissions, and a symbolic link still leads to the
+// file that is updated. A new file gets the permissions the umask gives.
+TEST_F(IniFileOnDisk, KeepsTheFilesPermissionsAndLinks) {
+  const fs::path target = folder_ / "real.ini";
+  const fs::path link = folder_ / "vaporin.ini";
+  {
+    std::ofstream out(target, std::ios::binary);
+    out << "[setting]\r\nte=2\r\n";
+  }
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink("real.ini", link);
+  IniFile file = IniFile::Open(link);
+  EXPECT_EQ(file.ReadInteger("setting", "te", 0), 2);
+  file.WriteInteger("setting", "te", 1);
+  file.Update();
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(IniFile::Open(target).ReadInteger("setting", "te", 0), 1);
+  EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+
+  const mode_t previous = ::umask(027);
+  IniFile fresh = IniFile::Open(folder_ / "new.ini");
+  fresh.WriteInteger("setting", "te", 0);
+  fresh.Update();
+  EXPECT_EQ(::umask(previous), 027);  // the write left the umask alone
+  EXPECT_EQ(fs::status(folder_ / "new.ini").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+// What a write killed midway left behind goes at the next write, once it is old enough that
+// no running write can own it; files of the user's that merely look alike stay.
+TEST_F(IniFileOnDisk, RemovesTheLeftoversOfKilledWrites) {
+  const fs::path path = folder_ / "vaporin.ini";
+  const fs::path stale = folder_ / "vaporin.ini.vaporin-write-Ab12Cd";
+  const fs::path running = folder_ / "vaporin.ini.vaporin-write-Zz99Yy";
+  const fs::path users = folder_ / "vaporin.ini.backup";
+  for (const fs::path& leftover : {stale, running, users}) {
+    std::ofstream out(leftover, std::ios::binary);
+    out << "[setting]\r\n";
+  }
+  const auto anHourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+  fs::last_write_time(stale, anHourAgo);
+  fs::last_write_time(users, anHourAgo);
+  IniFile file = IniFile::Open(path);
+  file.WriteInteger("setting", "te", 0);
+  file.Update();
+  EXPECT_FALSE(fs::exists(stale));
+  EXPECT_TRUE(fs::exists(running));
+  EXPECT_TRUE(fs::exists(users));
+  EXPECT_EQ(FilesInFolder(), 3u);
+}
+
+TEST_F(IniFileOnDisk, NamesTheFolderItCannotCreate) {
+  const fs::path blocker = folder_ / "Documents";
+  {
+    std::ofstream out(blocker);  // a file where the folder should be
+  }
+  IniFile file = IniFile::Open(blocker / "vaporin.ini");
+  file.WriteInteger("setting", "te", 0);
+  try {
+    file.Update();
+    FAIL() << "the write should fail";
+  } catch (const std::system_error& error) {
+    EXPECT_NE(std::string(error.what()).find("Cannot create the folder " + blocker.string()),
+              std::string::npos)
+        << error.what();
+  }
 }
 
 }  // namespace

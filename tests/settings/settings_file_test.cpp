@@ -34,25 +34,25 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST(PressureKey, IsWrittenAfterTheOlderKeysAndReadBack) {
-  IniFile file = IniFile::FromText("[setting]\nte=2\nmine=7\n");
+  IniFile file = IniFile::FromText("[setting]\r\nte=2\r\nmine=7\r\n");
   UnitSettings written;
   written.PressurePa = 83400;
   WriteUnitChoices(file, written, false);
   EXPECT_EQ(file.ToText(),
             "\xEF\xBB\xBF[setting]\r\nte=0\r\nmine=7\r\nah=0\r\nsh=0\r\npr=0\r\nen=0\r\nsv=0\r\n"
-            "lang=100\r\nstayontop=0\r\npatm=83400\r\n\r\n");
+            "lang=100\r\nstayontop=0\r\npatm=83400\r\n");
   UnitSettings read;
   ReadUnitChoices(IniFile::FromText(file.ToText()), read);
   EXPECT_EQ(read.PressurePa, 83400);
 }
 
 TEST(ChartGeometryKeys, AreAddedAfterTheUsersKeysAndReadBackOnlyWhenAllFourAreThere) {
-  IniFile file = IniFile::FromText("[setting]\npos_left=3\nmine=7\n");
+  IniFile file = IniFile::FromText("[setting]\r\npos_left=3\r\nmine=7\r\n");
   EXPECT_EQ(ReadChartGeometry(file), std::nullopt);  // an older file
   WriteChartGeometry(file, {-20, 40, 900, 600});
   EXPECT_EQ(file.ToText(),
             "\xEF\xBB\xBF[setting]\r\npos_left=3\r\nmine=7\r\nchart_left=-20\r\nchart_top=40\r\n"
-            "chart_width=900\r\nchart_height=600\r\n\r\n");
+            "chart_width=900\r\nchart_height=600\r\n");
   const std::optional<WindowGeometry> read = ReadChartGeometry(IniFile::FromText(file.ToText()));
   ASSERT_TRUE(read);
   EXPECT_EQ(read->Left, -20);

@@ -1,8 +1,13 @@
-#include "cli/documents_folder.h"
+#include "settings/documents_folder.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <fstream>
+#include <vector>
 
-namespace vaporin::cli {
+namespace vaporin {
 
 namespace {
 constexpr std::string_view DocumentsKey = "XDG_DOCUMENTS_DIR=";
@@ -27,10 +32,30 @@ std::optional<std::string> DocumentsEntry(const std::filesystem::path& userDirs,
   }
   return std::nullopt;
 }
+// The home folder the user database gives the account, as the desktop's own lookup falls
+// back to; the root folder when it has none.
+std::string AccountHome() {
+  constexpr size_t BufferBytes = 16384;
+  std::vector<char> buffer(BufferBytes);
+  passwd entry{};
+  passwd* found = nullptr;
+  if (::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found) == 0 &&
+      found != nullptr && found->pw_dir != nullptr && found->pw_dir[0] == '/') {
+    return found->pw_dir;
+  }
+  return "/";
+}
 }  // namespace
 
+std::optional<std::string> ProcessEnvironment(const std::string& name) {
+  const char* value = std::getenv(name.c_str());
+  if (value == nullptr) return std::nullopt;
+  return std::string(value);
+}
+
 std::filesystem::path DocumentsFolder(const Environment& environment) {
-  const std::string home = environment("HOME").value_or("/");
+  const std::optional<std::string> homeVariable = environment("HOME");
+  const std::string home = homeVariable && !homeVariable->empty() ? *homeVariable : AccountHome();
   const std::optional<std::string> configHome = environment("XDG_CONFIG_HOME");
   const std::filesystem::path config = configHome && !configHome->empty()
                                            ? std::filesystem::path(*configHome)
@@ -39,4 +64,4 @@ std::filesystem::path DocumentsFolder(const Environment& environment) {
   return std::filesystem::path(home) / "Documents";
 }
 
-}  // namespace vaporin::cli
+}  // namespace vaporin

@@ -40,8 +40,6 @@ void Calculator::TakeOverChoices(const UnitSettings& units) {
 BoxesUpdate Calculator::RefreshDisplay(const BoxTexts& shown) {
   if (FilledGroupCount(shown) < FullDisplayGroups) return {};
   if (solvedAtPa_ && *solvedAtPa_ != units_.PressurePa) return SolveAgain();
-  // A state too large for the new units is not shown as text that is no number.
-  if (!ShowsAsNumbers(TextsOf(state_), separator_)) return ClearAll();
   return ShowResults();
 }
 

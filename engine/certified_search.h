@@ -9,6 +9,7 @@
 
 #include "engine/finite_result.h"
 #include "engine/psychro_params.h"
+#include "engine/run_of_additions.h"
 #include "engine/sat_pressure.h"
 #include "engine/step_search.h"
 
@@ -117,17 +118,14 @@ class CertifiedSearch {
             double& lowest = states_[lastPiece_].SkippedNotOver;
             lowest = std::min(lowest, s);
           }
-          if (wholeStep && IsWhole(s) && std::fabs(notOverUpTo) < ExactWholeLimit) {
-            // Whole numbers add up exactly: the run's end without its additions.
-            // Positive, so truncation is the floor.
-            double steps = static_cast<double>(static_cast<int64_t>((notOverUpTo - s) / step));
-            // The quotient may round up to the next whole number.
-            if (s + steps * step > notOverUpTo) steps -= 1.0;
-            if (steps > 0.0) {
-              if (steps > MaxProbesBelowTarget - probesBelowTarget) return StatusFailed;
-              s += steps * step;
-              probesBelowTarget += static_cast<int32_t>(steps);
-            }
+          AdditionRun run = wholeStep ? WholeRun(s, step, notOverUpTo) : AdditionRun{};
+          if (run.Steps == 0.0 && notOverUpTo - s > MinStepsToJump * step) {
+            run = BinadeRun(s, step, notOverUpTo);
+          }
+          if (run.Steps > 0.0) {
+            if (run.Steps > MaxProbesBelowTarget - probesBelowTarget) return StatusFailed;
+            s += run.Advance;
+            probesBelowTarget += static_cast<int32_t>(run.Steps);
           }
           continue;
         }
@@ -173,12 +171,8 @@ class CertifiedSearch {
   static constexpr double MarginGrowth = 4.0;
   static constexpr double MaxMarginGrowth = 1e30;
   static constexpr double CertifyFloorFraction = 0.25;
-  // Whole numbers below this add up without rounding.
-  static constexpr double ExactWholeLimit = 4503599627370496.0;  // 2^52
-
-  static bool IsWhole(double x) {
-    return std::fabs(x) < ExactWholeLimit && x == static_cast<double>(static_cast<int64_t>(x));
-  }
+  // Shorter runs of certified trial values cost less to add up one by one.
+  static constexpr double MinStepsToJump = 16.0;
 
   struct PieceState {
     double NotOverUpTo = -Infinity;  // every trial value up to here is certified not over

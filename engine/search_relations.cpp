@@ -456,6 +456,20 @@ auto ThroughSh(PsychroParams* p, ShAt shAt, DbShRelation ofDbSh) {
     return ofDbSh(p, &s, &sh, value);
   };
 }
+// Whether no probe of a dry-bulb search through a searched humidity ratio reads an absolute
+// humidity below `target`. A humidity-ratio search ends on its grid, whose only negative value
+// is its start: an absolute humidity is either not negative, or that start's at the trial dry
+// bulb, which rises with the dry bulb through every rounded operation of its formula (a
+// negative constant over a growing positive volume). The lowest reading is the first trial
+// value's.
+bool NoAbsoluteHumidityBelow(PsychroParams* p, double target) {
+  const SearchFamily temperatures = TemperatureSearch(p);
+  const double firstDb = temperatures.Start + temperatures.FirstStep;
+  const double lowestSh = HumidityRatioSearch(p).Start;
+  double lowest = 0.0;
+  return !Failed(VhFromDbSh(p, &firstDb, &lowestSh, &lowest)) && !(lowest < target);
+}
+
 }  // namespace
 
 int32_t WbFromDbSh(PsychroParams* p, const double* db, const double* sh, double* result) {
@@ -571,6 +585,11 @@ int32_t DbFromWbVh(PsychroParams* p, const double* wb, const double* vh, double*
 int32_t DbFromSvVh(PsychroParams* p, const double* sv, const double* vh, double* result) {
   auto probe = ThroughSh(
       p, [&](double s, double* sh) { return ShFromDbSv(p, &s, sv, sh); }, VhFromDbSh);
+  if (!(*vh > 0.0) && NoAbsoluteHumidityBelow(p, *vh)) {
+    // No probe overshoots: the search ends at its probe cap, or at a failed probe, before.
+    *result = 0.0;
+    return StatusFailed;
+  }
   if (!(*sv > 0.0) || !(*vh > 0.0)) {
     return StepSearch(TemperatureSearch(p), *vh, Overshoot::Below, probe, result);
   }

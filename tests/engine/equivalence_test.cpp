@@ -127,7 +127,13 @@ INSTANTIATE_TEST_SUITE_P(
                       HardCase{"WetBulbVhJustBelowZero", 46, -0.5, 1.0, 101325},
                       HardCase{"WetBulbSvJustBelowZero", 45, -0.5, 0.78, 101325},
                       HardCase{"DryBulbEnthalpyAboveDryAir", 3, 60.0, 5.0, 101325},
-                      HardCase{"EnthalpyWetBulbNeverSolves", 34, 10.0, 14.0, 101325}),
+                      HardCase{"EnthalpyWetBulbNeverSolves", 34, 10.0, 14.0, 101325},
+                      HardCase{"VolumeWithNegativeVapour", 56, 20.0, -50.0, 101325},
+                      HardCase{"VolumeWithVapourJustBelowTheLowestReading", 56, 0.8, -0.1, 40000},
+                      HardCase{"VolumeWithVapourAboveTheLowestReading", 56, 0.8, -0.01, 101325},
+                      HardCase{"VolumeWithNoVapour", 56, 20.0, 0.0, 101325},
+                      HardCase{"NegativeVolumeWithNegativeVapour", 56, -2.0, -50.0, 101325},
+                      HardCase{"VolumeWithNaNVapour", 56, 0.8, Nan, 101325}),
     [](const auto& info) { return info.param.name; });
 
 // Draws one input quantity: mostly realistic, sometimes absurd, sometimes on a round value

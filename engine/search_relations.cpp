@@ -470,6 +470,34 @@ bool NoAbsoluteHumidityBelow(PsychroParams* p, double target) {
   return !Failed(VhFromDbSh(p, &firstDb, &lowestSh, &lowest)) && !(lowest < target);
 }
 
+// The dry bulb (°C) from which no absolute humidity at enthalpy `enh` falls below a negative
+// target; infinity where that cannot be told.
+//
+// At a positive dry bulb s the humidity ratio is x = (h - a s) / (c s + L), with a and c the
+// heat capacities of air and vapour and L the latent heat. Where x is not negative, neither is
+// the absolute humidity. Where it is, x stays above -a / c as long as c h + a L > 0, and
+//   |VH| = 1000 |x| P / ((s + K) R (M x + 1)) < 1000 (a / c) P / ((s + K) R (1 - M a / c)),
+// which falls below |target| from some dry bulb on. Half of |target| there leaves the rounding
+// of the probe (relative errors near 1e-15) far behind.
+double NoAbsoluteHumidityBelowFrom(const PsychroParams* p, double enh, double target) {
+  constexpr double Unknown = std::numeric_limits<double>::infinity();
+  constexpr double RoundingCover = 2.0;
+  // 1 - M a / c must stay clear of 0 for the bound to mean anything: it is 0.12 here.
+  constexpr double MinDryAirFactor = 0.05;
+  constexpr double SignCover = 1e-9;
+  if (!(target < 0.0) || !std::isfinite(target)) return Unknown;
+  const double h = p->UnitMode == UnitModeHPa ? enh / p->KcalToKJ : enh;
+  const double a = p->CpAir;
+  const double c = p->CpVapour;
+  const double l = p->LatentVap;
+  if (!(c * h + a * l > SignCover * (std::fabs(c * h) + a * l))) return Unknown;
+  const double dryAirFactor = 1.0 - MolarMassRatioAirToWater * a / c;
+  if (!(dryAirFactor > MinDryAirFactor)) return Unknown;
+  const double kelvin = RoundingCover * GramsPerKg * (a / c) * p->PAtmKPa /
+                        (GasConstAirKJPerKgK * dryAirFactor * -target);
+  return std::max(0.0, kelvin - p->KelvinOffset);
+}
+
 }  // namespace
 
 int32_t WbFromDbSh(PsychroParams* p, const double* db, const double* sh, double* result) {
@@ -607,7 +635,7 @@ int32_t DbFromEnhVh(PsychroParams* p, const double* enh, const double* vh, doubl
       TemperatureSearch(p), *vh, Overshoot::Below,
       ThroughSh(
           p, [&](double s, double* sh) { return ShFromEnhDb(p, enh, &s, sh); }, VhFromDbSh),
-      result);
+      result, NoAbsoluteHumidityBelowFrom(p, *enh, *vh));
 }
 
 // The relations of (dry bulb, relative humidity) rise with the dry bulb for a positive relative

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 
 #include "engine/finite_result.h"
 #include "engine/psychro_params.h"
@@ -37,9 +38,13 @@ enum class ProbeOutcome { NotOver, Over, Fail };
 // back and continues with a tenth of the step, while the step exceeds the tolerance. The
 // result is the last trial value that did not overshoot (or the start). A failed probe ends
 // the search; so does the 100001st probe that did not overshoot.
-// `outcome(double s)` tells the probe's ProbeOutcome at trial value s.
+// `outcome(double s)` tells the probe's ProbeOutcome at trial value s. A caller that knows
+// no probe overshoots from some trial value on passes it as `noneOverFrom`: a first level that
+// gets there without an overshoot can only end at the probe cap or at a failed probe, and the
+// search ends there at once.
 template <typename Outcome>
-int32_t OutcomeStepSearch(const SearchFamily& family, Outcome&& outcome, double* result) {
+int32_t OutcomeStepSearch(const SearchFamily& family, Outcome&& outcome, double* result,
+                          double noneOverFrom = std::numeric_limits<double>::infinity()) {
   *result = 0.0;
   double s = family.Start;
   double step = family.FirstStep;
@@ -47,6 +52,7 @@ int32_t OutcomeStepSearch(const SearchFamily& family, Outcome&& outcome, double*
   while (step > family.Tolerance) {
     for (;;) {
       s += step;
+      if (s >= noneOverFrom && step == family.FirstStep) return StatusFailed;
       const ProbeOutcome at = outcome(s);
       if (at == ProbeOutcome::Fail) return StatusFailed;
       if (at == ProbeOutcome::Over) {
@@ -65,7 +71,7 @@ int32_t OutcomeStepSearch(const SearchFamily& family, Outcome&& outcome, double*
 // `probe(double s, double* value)` returns a status like any relation.
 template <typename Probe>
 int32_t StepSearch(const SearchFamily& family, double target, Overshoot overshoot, Probe&& probe,
-                   double* result) {
+                   double* result, double noneOverFrom = std::numeric_limits<double>::infinity()) {
   return OutcomeStepSearch(
       family,
       [&](double s) {
@@ -74,7 +80,7 @@ int32_t StepSearch(const SearchFamily& family, double target, Overshoot overshoo
         const bool over = overshoot == Overshoot::Above ? value > target : value < target;
         return over ? ProbeOutcome::Over : ProbeOutcome::NotOver;
       },
-      result);
+      result, noneOverFrom);
 }
 
 }  // namespace vaporin

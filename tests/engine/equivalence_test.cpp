@@ -133,7 +133,12 @@ INSTANTIATE_TEST_SUITE_P(
                       HardCase{"VolumeWithVapourAboveTheLowestReading", 56, 0.8, -0.01, 101325},
                       HardCase{"VolumeWithNoVapour", 56, 20.0, 0.0, 101325},
                       HardCase{"NegativeVolumeWithNegativeVapour", 56, -2.0, -50.0, 101325},
-                      HardCase{"VolumeWithNaNVapour", 56, 0.8, Nan, 101325}),
+                      HardCase{"VolumeWithNaNVapour", 56, 0.8, Nan, 101325},
+                      HardCase{"EnthalpyWithNegativeVapour", 36, 5500.0, -50.0, 101325},
+                      HardCase{"EnthalpyWithSlightlyNegativeVapour", 36, 5500.0, -0.01, 101325},
+                      HardCase{"LowEnthalpyWithNegativeVapour", 36, -400.0, -50.0, 101325},
+                      HardCase{"EnthalpyWithNegativeVapourAtLowPressure", 36, 20.0, -3.0, 40000},
+                      HardCase{"EnthalpyWithNoVapour", 36, 5500.0, 0.0, 101325}),
     [](const auto& info) { return info.param.name; });
 
 // Draws one input quantity: mostly realistic, sometimes absurd, sometimes on a round value

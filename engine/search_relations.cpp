@@ -498,6 +498,48 @@ double NoAbsoluteHumidityBelowFrom(const PsychroParams* p, double enh, double ta
   return std::max(0.0, kelvin - p->KelvinOffset);
 }
 
+// The dry-bulb search through a positive volume towards an absolute humidity of zero or less,
+// settled without the humidity-ratio searches; none where the argument below does not hold.
+//
+// A humidity-ratio search ends at its start, the grid's only negative value, exactly when the
+// first trial value of every level overshoots, that is above the dry bulb `startAbove`; below
+// it the search ends on a positive ratio, whose absolute humidity is not negative and so never
+// overshoots. Above it the absolute humidity is the start's, which rises with the dry bulb:
+// once it no longer overshoots, no later trial value does, and the search would end at its
+// probe cap. None of the humidity-ratio searches fails on the way, as long as the ratio at the
+// first trial dry bulb lies well short of where the cap's probes end.
+std::optional<int32_t> DbFromSvTowardsNoVapour(PsychroParams* p, double sv, double vh,
+                                               double* result) {
+  constexpr double CapShare = 0.9;
+  const SearchFamily temperatures = TemperatureSearch(p);
+  const SearchFamily ratios = HumidityRatioSearch(p);
+  const double firstDb = temperatures.Start + temperatures.FirstStep;
+  double startAbove = -std::numeric_limits<double>::infinity();
+  for (double step = ratios.FirstStep; step > ratios.Tolerance; step *= StepShrinkFactor) {
+    const double firstRatio = ratios.Start + step;
+    double db = 0.0;
+    if (Failed(DbFromSvSh(p, &sv, &firstRatio, &db))) return std::nullopt;
+    startAbove = std::max(startAbove, db);
+  }
+  if (!(startAbove >= firstDb)) return std::nullopt;
+  const double ratioAtFirstDb =
+      (sv * p->PAtmKPa / (GasConstAirKJPerKgK * (firstDb + p->KelvinOffset)) - 1.0) /
+      MolarMassRatioAirToWater;
+  const double ratioAtCap = ratios.Start + ratios.FirstStep * MaxProbesBelowTarget;
+  if (!(ratioAtFirstDb < CapShare * ratioAtCap)) return std::nullopt;
+  const double start = ratios.Start;
+  return OutcomeStepSearch(
+      temperatures,
+      [&](double s) {
+        if (!(s > startAbove)) return ProbeOutcome::NotOver;
+        double value = 0.0;
+        if (Failed(VhFromDbSh(p, &s, &start, &value))) return ProbeOutcome::Fail;
+        // Not overshooting here means failing at the cap later: the same failure now.
+        return value < vh ? ProbeOutcome::Over : ProbeOutcome::Fail;
+      },
+      result);
+}
+
 }  // namespace
 
 int32_t WbFromDbSh(PsychroParams* p, const double* db, const double* sh, double* result) {
@@ -617,6 +659,9 @@ int32_t DbFromSvVh(PsychroParams* p, const double* sv, const double* vh, double*
     // No probe overshoots: the search ends at its probe cap, or at a failed probe, before.
     *result = 0.0;
     return StatusFailed;
+  }
+  if (*sv > 0.0 && !(*vh > 0.0)) {
+    if (const auto settled = DbFromSvTowardsNoVapour(p, *sv, *vh, result)) return *settled;
   }
   if (!(*sv > 0.0) || !(*vh > 0.0)) {
     return StepSearch(TemperatureSearch(p), *vh, Overshoot::Below, probe, result);

@@ -312,11 +312,22 @@ class CertifiedSearch {
     // A probe through a searched quantity jumps where that quantity takes its next grid value;
     // secant steps crawl towards such a jump, so halving takes over while they stop gaining.
     double nearest = std::min(std::fabs(dLo), hiFailed ? Infinity : std::fabs(dHi));
+    // Whether the ends certify their sides, and the margin of the readings.
+    bool loClear = dLo <= -atLo.Margin;
+    bool hiClear = !hiFailed && dHi > atHi.Margin;
+    double margin = std::max(atLo.Margin, atHi.Margin);
     int stalled = 0;
     for (int n = 0; n < MaxRootSteps; ++n) {
-      // Within the search's tolerance of each other the two certificates leave a trial value
-      // or two between them, which the search reads itself.
-      if (!(hi - lo > family_.Tolerance)) return;
+      if (!(hi - lo > family_.Tolerance)) {
+        // Within the search's tolerance of each other two certificates leave a trial value or
+        // two between them, which the search reads itself. Ends within the margin of the
+        // target certify nothing (a guessed bracket that narrow): certify around them.
+        if (!loClear || !hiClear) {
+          const double slope = hiFailed ? 0.0 : (dHi - dLo) / (hi - lo);
+          Certify(lo + 0.5 * (hi - lo), slope > 0.0 ? 2.0 * margin / slope : 0.0);
+        }
+        return;
+      }
       double x = lo + 0.5 * (hi - lo);
       // Anderson-Björck: a secant step, the distance of an end kept running scaled down.
       if (stalled < MaxStalledSteps && !hiFailed && fHi > fLo) {
@@ -336,18 +347,21 @@ class CertifiedSearch {
       } else {
         ++stalled;
       }
+      if (!at.Failed) margin = at.Margin;
       if (at.Failed || at.Distance > 0.0) {
         const double scale = at.Failed || hiFailed ? 0.5 : 1.0 - at.Distance / fHi;
         hi = x;
         fHi = at.Distance;
         dHi = at.Distance;
         hiFailed = at.Failed;
+        hiClear = !at.Failed && at.Distance > at.Margin;
         fLo *= scale > 0.0 ? scale : 0.5;
       } else {
         const double scale = 1.0 - at.Distance / fLo;
         lo = x;
         fLo = at.Distance;
         dLo = at.Distance;
+        loClear = at.Distance <= -at.Margin;
         fHi *= scale > 0.0 ? scale : 0.5;
       }
     }

@@ -136,6 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
                       HardCase{"VolumeWithNaNVapour", 56, 0.8, Nan, 101325},
                       HardCase{"LargeVolumeWithVapourJustBelowZero", 56, 5.0, -0.001, 40000},
                       HardCase{"VolumeWhoseFirstRatioNearsTheCap", 56, 100.0, 0.0, 120000},
+                      HardCase{"GuessedBracketWithinTheMargin", 56, 20.0, 500.0, 101325},
                       HardCase{"EnthalpyWithNegativeVapour", 36, 5500.0, -50.0, 101325},
                       HardCase{"EnthalpyWithSlightlyNegativeVapour", 36, 5500.0, -0.01, 101325},
                       HardCase{"LowEnthalpyWithNegativeVapour", 36, -400.0, -50.0, 101325},

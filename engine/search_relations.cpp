@@ -159,6 +159,7 @@ class WetBulbAbove {
       if (NotAbove(db, sh)) return ProbeOutcome::NotOver;
       if (Above(db, sh) || PassesFirstGrid(db, sh)) return ProbeOutcome::Over;
       if (NeverReached(db, sh)) return ProbeOutcome::Fail;
+      if (EndsAtOrBelowWb(db, sh)) return ProbeOutcome::NotOver;
     }
     double w;
     if (Failed(WbFromDbSh(p_, &db, &sh, &w))) return ProbeOutcome::Fail;
@@ -361,6 +362,29 @@ class WetBulbAbove {
     return true;
   }
 
+  // A first-level trial value at or below wb that does not boil overshoots: the search stops
+  // there or at an earlier one, none of which boils either, and ends below it. This settles
+  // wet bulbs whose own reading fails, at or above boiling.
+  bool EndsAtOrBelowWb(double db, double sh) {
+    Fixed* below = LastGridAtOrBelowWb();
+    double g = 0.0;
+    return below != nullptr && BalanceValue(p_, Read(*below), sh, &g) && g > db;
+  }
+
+  Fixed* LastGridAtOrBelowWb() {
+    if (!belowWbFound_) {
+      belowWbFound_ = true;
+      const Fixed* last = LastGrid();
+      const SearchFamily family = TemperatureSearch(p_);
+      const double steps = std::floor((wb_ - family.Start) / family.FirstStep);
+      if (last != nullptr && steps >= 1.0 && std::isfinite(steps)) {
+        belowWb_ = Fixed{std::min(last->T, family.Start + steps * family.FirstStep)};
+        hasBelowWb_ = true;
+      }
+    }
+    return hasBelowWb_ ? &belowWb_ : nullptr;
+  }
+
   // The last first-level trial value whose saturation pressure stays below the atmospheric
   // one, found once by halving (the pressure rises with the temperature).
   Fixed* LastGrid() {
@@ -411,9 +435,12 @@ class WetBulbAbove {
   }
   std::array<BranchEntry, 2> branchEntries_;
   Fixed lastGrid_{0.0};
+  Fixed belowWb_{0.0};
   double crossingWidth_ = 0.0;  // kg/kg(DA), set by Crossing
   bool lastGridFound_ = false;
   bool hasLastGrid_ = false;
+  bool belowWbFound_ = false;
+  bool hasBelowWb_ = false;
 };
 
 // ShFromDbWb asking its wet-bulb questions of one WetBulbAbove, and none at all of the trial

@@ -534,10 +534,13 @@ double NoAbsoluteHumidityBelowFrom(const PsychroParams* p, double enh, double ta
 // overshoots. Above it the absolute humidity is the start's, which rises with the dry bulb:
 // once it no longer overshoots, no later trial value does, and the search would end at its
 // probe cap. None of the humidity-ratio searches fails on the way, as long as the ratio at the
-// first trial dry bulb lies well short of where the cap's probes end.
+// first trial dry bulb (the largest, as the ratio falls with the dry bulb) lies short of where
+// the cap's probes end.
 std::optional<int32_t> DbFromSvTowardsNoVapour(PsychroParams* p, double sv, double vh,
                                                double* result) {
-  constexpr double CapShare = 0.9;
+  // The finer levels add at most nine probes each to the first level's, and the grid strays
+  // from whole steps by far less than one: a hundred steps short of the cap leaves room.
+  constexpr double CapMarginSteps = 100.0;
   const SearchFamily temperatures = TemperatureSearch(p);
   const SearchFamily ratios = HumidityRatioSearch(p);
   const double firstDb = temperatures.Start + temperatures.FirstStep;
@@ -549,11 +552,25 @@ std::optional<int32_t> DbFromSvTowardsNoVapour(PsychroParams* p, double sv, doub
     startAbove = std::max(startAbove, db);
   }
   if (!(startAbove >= firstDb)) return std::nullopt;
-  const double ratioAtFirstDb =
-      (sv * p->PAtmKPa / (GasConstAirKJPerKgK * (firstDb + p->KelvinOffset)) - 1.0) /
-      MolarMassRatioAirToWater;
-  const double ratioAtCap = ratios.Start + ratios.FirstStep * MaxProbesBelowTarget;
-  if (!(ratioAtFirstDb < CapShare * ratioAtCap)) return std::nullopt;
+  auto ratioAt = [&](double db) {
+    return (sv * p->PAtmKPa / (GasConstAirKJPerKgK * (db + p->KelvinOffset)) - 1.0) /
+           MolarMassRatioAirToWater;
+  };
+  const double ratioBelowCap =
+      ratios.Start + ratios.FirstStep * (MaxProbesBelowTarget - CapMarginSteps);
+  if (!(ratioAt(firstDb) < ratioBelowCap)) {
+    // The first trial value's own search may reach the cap: it is read as the plain search
+    // reads it. From the second on, which the search then meets before any finer level (the
+    // second does not overshoot either), the ratio must lie short of the cap.
+    const double secondDb = firstDb + temperatures.FirstStep;
+    if (!(ratioAt(secondDb) < ratioBelowCap) || !(startAbove >= secondDb)) return std::nullopt;
+    double sh = 0.0;
+    double value = 0.0;
+    if (Failed(ShFromDbSv(p, &firstDb, &sv, &sh)) || Failed(VhFromDbSh(p, &firstDb, &sh, &value))) {
+      *result = 0.0;
+      return StatusFailed;
+    }
+  }
   const double start = ratios.Start;
   return OutcomeStepSearch(
       temperatures,

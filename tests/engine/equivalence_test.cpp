@@ -137,6 +137,8 @@ INSTANTIATE_TEST_SUITE_P(
                       HardCase{"LargeVolumeWithVapourJustBelowZero", 56, 5.0, -0.001, 40000},
                       HardCase{"VolumeWhoseFirstRatioNearsTheCap", 56, 100.0, 0.0, 120000},
                       HardCase{"GuessedBracketWithinTheMargin", 56, 20.0, 500.0, 101325},
+                      HardCase{"FirstVolumeSearchNearItsCap", 56, 59.93, -0.05, 101325},
+                      HardCase{"FirstVolumeSearchAtItsCap", 56, 60.2, 0.0, 101325},
                       HardCase{"WetBulbAboveBoilingColdAir", 4, -90.0, 180.0, 101325},
                       HardCase{"WetBulbAtBoilingColdAirLowPressure", 4, -160.0, 100.0, 40000},
                       HardCase{"WetBulbAtBoilingNegativeVolume", 45, 100.0, -2.0, 101325},

@@ -765,9 +765,21 @@ int32_t DbFromRhVh(PsychroParams* p, const double* rh, const double* vh, double*
 }
 
 int32_t DbFromShVh(PsychroParams* p, const double* sh, const double* vh, double* result) {
+  const SearchFamily family = TemperatureSearch(p);
+  // A negative humidity ratio over a volume that grows with the dry bulb (through every rounded
+  // operation, while M sh + 1 stays positive) gives an absolute humidity that rises with it:
+  // a first trial value that does not overshoot leaves none after it that does.
+  // One not negative, or one so negative that the volume is too, never gives an absolute
+  // humidity below a target of zero or less: no trial value overshoots.
+  const double moistFactor = MolarMassRatioAirToWater * *sh + 1.0;
+  const bool rising = *sh < 0.0 && moistFactor > 0.0;
+  const bool neverBelow = (*sh >= 0.0 || moistFactor <= 0.0) && !(*vh > 0.0);
+  const double noneOverFrom = neverBelow ? family.Start + family.FirstStep
+                              : rising   ? family.Start + 2.0 * family.FirstStep
+                                         : std::numeric_limits<double>::infinity();
   return StepSearch(
-      TemperatureSearch(p), *vh, Overshoot::Below,
-      [&](double s, double* value) { return VhFromDbSh(p, &s, sh, value); }, result);
+      family, *vh, Overshoot::Below,
+      [&](double s, double* value) { return VhFromDbSh(p, &s, sh, value); }, result, noneOverFrom);
 }
 
 int32_t DbFromRhEnh(PsychroParams* p, const double* rh, const double* enh, double* result) {

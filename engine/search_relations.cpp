@@ -175,7 +175,7 @@ class WetBulbAbove {
   // (see CertifiedMarginFactor), the margin grows with |g| by at most 1e-10 (amplification + 1)
   // times what g itself grows, which the bound on the amplification keeps below one.
   double NotAboveUpTo(double db) {
-    if (!std::isfinite(db)) return -Infinity;
+    if (!std::isfinite(db) || !EndsMayLieBelowWb()) return -Infinity;
     crossingWidth_ = 0.0;
     const double crossing = std::min(Crossing(atWb_, db), Crossing(firstGrid_, db));
     if (!(crossing > 0.0)) return -Infinity;
@@ -290,11 +290,16 @@ class WetBulbAbove {
   // reading at wb clearly, the branch rising up to its top, and that first-level value (in
   // the same branch, or on the bound of the next) by its own exact reading.
   bool NotAbove(double db, double sh) {
+    if (!EndsMayLieBelowWb()) return false;
     const Balance atWb = BalanceAt(atWb_, db, sh);
     if (!atWb.Ok || !(atWb.Db - db > atWb.Margin)) return false;
     const Balance atGrid = BalanceAt(firstGrid_, db, sh);
     return atGrid.Ok && atGrid.Db > db;
   }
+
+  // The search never ends below its start, so never below a wet bulb under the start,
+  // whatever the readings say.
+  bool EndsMayLieBelowWb() const { return wb_ >= TemperatureSearch(p_).Start; }
 
   // Every trial value up to wb + gap stays below: its reading clearly, each lower branch by
   // the clear reading at its top.

@@ -143,6 +143,8 @@ INSTANTIATE_TEST_SUITE_P(
                       HardCase{"GuessedBracketWithinTheMargin", 56, 20.0, 500.0, 101325},
                       HardCase{"FirstVolumeSearchNearItsCap", 56, 59.93, -0.05, 101325},
                       HardCase{"FirstVolumeSearchAtItsCap", 56, 60.2, 0.0, 101325},
+                      HardCase{"WetBulbBelowTheSearchsStart", 45, -272.02640467620085,
+                               -0.88532141769855333, 40000},
                       HardCase{"WetBulbAboveBoilingColdAir", 4, -90.0, 180.0, 101325},
                       HardCase{"WetBulbAtBoilingColdAirLowPressure", 4, -160.0, 100.0, 40000},
                       HardCase{"WetBulbAtBoilingNegativeVolume", 45, 100.0, -2.0, 101325},

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <utility>
 
 #include "core/input_workflow.h"
@@ -28,52 +29,36 @@ double FinestStep(const SearchFamily& family) {
   return finest;
 }
 
-// The quantity `index` of the state with this dry bulb (°C) and humidity ratio (kg/kg(DA)).
-int32_t Recompute(PsychroParams* p, int32_t index, double db, double sh, double* value) {
-  switch (index) {
-    case QuantityDB:
-      *value = db;
-      return StatusOk;
-    case QuantityRH:
-      return RhFromDbSh(p, &db, &sh, value);
-    case QuantitySH:
-      *value = sh;
-      return StatusOk;
-    case QuantityENH:
-      return EnhFromDbSh(p, &db, &sh, value);
-    case QuantityWB:
-      return WbFromDbSh(p, &db, &sh, value);
-    case QuantitySV:
-      return SvFromDbSh(p, &db, &sh, value);
-    case QuantityVH:
-      return VhFromDbSh(p, &db, &sh, value);
-    default:
-      return StatusFailed;
-  }
+int32_t DryBulbOf(PsychroParams*, const double* db, const double*, double* value) {
+  *value = *db;
+  return StatusOk;
 }
 
-double EnteredValue(const AirState& entered, int32_t index) {
-  switch (index) {
-    case QuantityDB:
-      return entered.DB;
-    case QuantityRH:
-      return entered.RH;
-    case QuantitySH:
-      return entered.SH;
-    case QuantityENH:
-      return entered.ENH;
-    case QuantityWB:
-      return entered.WB;
-    case QuantitySV:
-      return entered.SV;
-    default:
-      return entered.VH;
-  }
+int32_t HumidityRatioOf(PsychroParams*, const double*, const double* sh, double* value) {
+  *value = *sh;
+  return StatusOk;
 }
 
-bool GivesBack(PsychroParams* p, int32_t index, const AirState& solved, double target) {
+// Each quantity, by its index: its field, and the relation that gives it from a dry bulb (°C)
+// and a humidity ratio (kg/kg(DA)).
+struct QuantityRelation {
+  double AirState::*Field;
+  int32_t (*FromDbSh)(PsychroParams*, const double*, const double*, double*);
+};
+
+constexpr QuantityRelation Quantities[] = {
+    {&AirState::DB, DryBulbOf},    {&AirState::RH, RhFromDbSh}, {&AirState::SH, HumidityRatioOf},
+    {&AirState::ENH, EnhFromDbSh}, {&AirState::WB, WbFromDbSh}, {&AirState::SV, SvFromDbSh},
+    {&AirState::VH, VhFromDbSh},
+};
+
+bool GivesBack(PsychroParams* p, const QuantityRelation& quantity, const AirState& solved,
+               double target) {
+  auto recompute = [&](double db, double sh, double* value) {
+    return quantity.FromDbSh(p, &db, &sh, value);
+  };
   double value = 0.0;
-  if (Failed(Recompute(p, index, solved.DB, solved.SH, &value))) return false;
+  if (Failed(recompute(solved.DB, solved.SH, &value))) return false;
   // How far the quantity moves over one finest step of either search, either way: the
   // searches stop within such a step of their root.
   const double temperatureStep = FinestStep(TemperatureSearch(p));
@@ -83,7 +68,7 @@ bool GivesBack(PsychroParams* p, int32_t index, const AirState& solved, double t
     double moved = 0.0;
     double most = 0.0;
     for (const double sign : {1.0, -1.0}) {
-      if (!Failed(Recompute(p, index, solved.DB + sign * dDb, solved.SH + sign * dSh, &moved))) {
+      if (!Failed(recompute(solved.DB + sign * dDb, solved.SH + sign * dSh, &moved))) {
         most = std::max(most, std::fabs(moved - value));
       }
     }
@@ -105,7 +90,9 @@ bool IsPhysicalState(const AirState& state) {
 bool AnswersEnteredPair(PsychroParams* params, const AirState& solved, const AirState& entered,
                         int32_t pairCode) {
   for (const int32_t index : {pairCode / PairCodeFirstFactor, pairCode % PairCodeFirstFactor}) {
-    if (!GivesBack(params, index, solved, EnteredValue(entered, index))) return false;
+    if (index < 0 || static_cast<size_t>(index) >= std::size(Quantities)) return false;
+    const QuantityRelation& quantity = Quantities[index];
+    if (!GivesBack(params, quantity, solved, entered.*quantity.Field)) return false;
   }
   return true;
 }

@@ -110,22 +110,29 @@ class CertifiedSearch {
     };
     while (step > family_.Tolerance) {
       const bool wholeStep = IsWhole(step);
+      const double jumpSpan = MinStepsToJump * step;
       for (;;) {
         s += step;
         if (s <= notOverUpTo && s >= bottom) {
-          if (++probesBelowTarget > MaxProbesBelowTarget) return StatusFailed;
           if (pieces_.MayFailLow) {
             double& lowest = states_[lastPiece_].SkippedNotOver;
             lowest = std::min(lowest, s);
           }
-          AdditionRun run = wholeStep ? WholeRun(s, step, notOverUpTo) : AdditionRun{};
-          if (run.Steps == 0.0 && notOverUpTo - s > MinStepsToJump * step) {
-            run = BinadeRun(s, step, notOverUpTo);
-          }
-          if (run.Steps > 0.0) {
-            if (run.Steps > MaxProbesBelowTarget - probesBelowTarget) return StatusFailed;
-            s += run.Advance;
-            probesBelowTarget += static_cast<int32_t>(run.Steps);
+          // The run of certified trial values, in a loop of its own: it is most of the search.
+          for (;;) {
+            if (++probesBelowTarget > MaxProbesBelowTarget) return StatusFailed;
+            if (notOverUpTo - s > jumpSpan) {
+              AdditionRun run = wholeStep ? WholeRun(s, step, notOverUpTo) : AdditionRun{};
+              if (run.Steps == 0.0) run = BinadeRun(s, step, notOverUpTo);
+              if (run.Steps > 0.0) {
+                if (run.Steps > MaxProbesBelowTarget - probesBelowTarget) return StatusFailed;
+                s += run.Advance;
+                probesBelowTarget += static_cast<int32_t>(run.Steps);
+              }
+            }
+            const double next = s + step;
+            if (!(next <= notOverUpTo)) break;
+            s = next;
           }
           continue;
         }

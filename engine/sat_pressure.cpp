@@ -1,6 +1,7 @@
 #include "engine/sat_pressure.h"
 
 #include <cmath>
+#include <limits>
 
 #include "engine/finite_result.h"
 
@@ -13,14 +14,15 @@ constexpr double CriticalTemperatureK = 647.096;
 constexpr double CriticalPressurePa = 2.2064e7;
 constexpr double PaPerHPa = 100.0;
 
-double IceHPa(double tk) {
-  return std::exp(-6024.5282 / tk + 24.7219 + 0.010613868 * tk - 0.000013198825 * tk * tk -
-                  0.49382577 * std::log(tk));
-}
+// ln(hPa) = A / T + B + C T + D T^2 + E ln T, T in K: over ice and over water.
+struct BranchCurve {
+  double A, B, C, D, E;
+};
+constexpr BranchCurve IceCurve{-6024.5282, 24.7219, 0.010613868, -0.000013198825, -0.49382577};
+constexpr BranchCurve WaterCurve{-6096.9385, 16.635794, -0.02711193, 0.00001673952, 2.433502};
 
-double WaterHPa(double tk) {
-  return std::exp(-6096.9385 / tk + 16.635794 - 0.02711193 * tk + 0.00001673952 * tk * tk +
-                  2.433502 * std::log(tk));
+double BranchHPa(const BranchCurve& c, double tk) {
+  return std::exp(c.A / tk + c.B + c.C * tk + c.D * tk * tk + c.E * std::log(tk));
 }
 
 // Wagner and Pruss.
@@ -40,15 +42,22 @@ int32_t SatPressure(PsychroParams* p, const double* t, double* result) {
   if (tk <= 0.0) return StatusFailed;
   double hPa;
   if (tc < IceBranchEndC) {
-    hPa = IceHPa(tk);
+    hPa = BranchHPa(IceCurve, tk);
   } else if (tc < WaterBranchEndC) {
-    hPa = WaterHPa(tk);
+    hPa = BranchHPa(WaterCurve, tk);
   } else if (tc < CriticalTemperatureC) {
     hPa = IapwsHPa(tk);
   } else {
     return StatusFailed;
   }
   return StoreFinite(p->UnitMode == UnitModeHPa ? hPa : hPa * p->HPaToMmHg, result);
+}
+
+double SatPressureLogSlope(double t) {
+  const double tk = t + CelsiusToKelvin;
+  if (!(tk > 0.0) || !(t < WaterBranchEndC)) return std::numeric_limits<double>::quiet_NaN();
+  const BranchCurve& c = t < IceBranchEndC ? IceCurve : WaterCurve;
+  return -c.A / (tk * tk) + c.C + 2.0 * c.D * tk + c.E / tk;
 }
 
 }  // namespace vaporin

@@ -178,6 +178,7 @@ class CertifiedSearch {
   static constexpr double MarginGrowth = 4.0;
   static constexpr double MaxMarginGrowth = 1e30;
   static constexpr double CertifyFloorFraction = 0.25;
+  static constexpr double ClearBracketTolerances = 2.0;
   // Shorter runs of certified trial values cost less to add up one by one.
   static constexpr double MinStepsToJump = 16.0;
 
@@ -325,6 +326,9 @@ class CertifiedSearch {
     double margin = std::max(atLo.Margin, atHi.Margin);
     int stalled = 0;
     for (int n = 0; n < MaxRootSteps; ++n) {
+      // Two certificates this close leave the search a trial value or two between them to
+      // read, fewer than narrowing them further would.
+      if (loClear && hiClear && !(hi - lo > ClearBracketTolerances * family_.Tolerance)) return;
       if (!(hi - lo > family_.Tolerance)) {
         // Within the search's tolerance of each other two certificates leave a trial value or
         // two between them, which the search reads itself. Ends within the margin of the

@@ -91,7 +91,7 @@ double RatioSlope(double epsilon, double sh, double logSlope) {
 std::optional<double> MagnusWetBulb(const PsychroParams* p, double db, double sh) {
   // Usually two steps; far from saturation's side (fog, a dry bulb far below the wet bulb) more.
   constexpr int NewtonSteps = 8;
-  constexpr double Converged = 1e-3;  // °C
+  constexpr double Converged = 0.05;  // °C
   const double epsilon = p->MolarMassWater / p->MolarMassAir;
   const double pressure = InHPa(p, p->PAtmMmHg);
   const double b = p->CpVapour * sh + p->CpAir;
@@ -136,7 +136,8 @@ constexpr SlopedReading NoSlopedReading{std::numeric_limits<double>::quiet_NaN()
 template <typename Relation>
 std::optional<Bracket> RefinedAround(Relation&& relation, double target, double guess,
                                      double marginFactor) {
-  constexpr int MaxNewtonSteps = 4;
+  // From a bound tens of degrees off, Newton's steps on these convex relations take five or six.
+  constexpr int MaxNewtonSteps = 8;
   constexpr double Settled = 3e-5;       // °C
   constexpr double CurvaturePerK = 0.1;  // above f'' / 2f'
   constexpr double MarginsWide = 1.5;
@@ -530,6 +531,27 @@ auto ThroughShAtRh(PsychroParams* p, const double* rh, OfDbSh ofDbSh, Scale scal
   };
 }
 
+// Newton's bracket for a probe ThroughShAtRh(p, rh, ofDbSh, scale) from `start`, with the slope
+// `slope(t, sh, dSh, value)` of the relation from the humidity ratio's own slope dSh.
+template <typename OfDbSh, typename Scale, typename Slope>
+std::optional<Bracket> RefinedThroughShAtRh(PsychroParams* p, const double* rh, OfDbSh ofDbSh,
+                                            Scale scale, Slope slope, double target, double start) {
+  const double epsilon = p->MolarMassWater / p->MolarMassAir;
+  return RefinedAround(
+      [&](double t) {
+        double sh;
+        double pv;
+        double value;
+        if (Failed(ShFromDbRhPv(p, &t, rh, &sh, &pv)) || Failed(ofDbSh(p, &t, &sh, &value))) {
+          return NoSlopedReading;
+        }
+        const double dSh = RatioSlope(epsilon, sh, SatPressureLogSlope(t));
+        return SlopedReading{value, slope(t, sh, dSh, value),
+                             scale(t, sh, Amplification(p, pv), value)};
+      },
+      target, start, CertifiedMarginFactor);
+}
+
 using DbShRelation = int32_t (*)(PsychroParams*, const double*, const double*, double*);
 
 // A probe at trial dry bulb s that first finds a humidity ratio there, then evaluates a
@@ -845,15 +867,33 @@ int32_t DbFromRhVh(PsychroParams* p, const double* rh, const double* vh, double*
         TemperatureSearch(p), *vh, Overshoot::Above,
         [&](double s, double* value) { return VhFromDbRh(p, &s, rh, value); }, result);
   }
-  return CertifiedStepSearch(
-      TemperatureSearch(p), *vh, Overshoot::Above,
-      [&](double s) {
-        Reading reading{StatusFailed, 0.0, 0.0};
-        reading.Status = VhFromDbRh(p, &s, rh, &reading.Value);
-        reading.ErrorScale = std::fabs(reading.Value);
-        return reading;
-      },
-      SatPressureBranches, result);
+  auto density = [&](double s) {
+    Reading reading{StatusFailed, 0.0, 0.0};
+    reading.Status = VhFromDbRh(p, &s, rh, &reading.Value);
+    reading.ErrorScale = std::fabs(reading.Value);
+    return reading;
+  };
+  // On Magnus's curve the vapour pressure pv = VH (K + t) / 216.674 at a dry bulb t whose own
+  // pressure it is at rh: the kelvins change little, so a few rounds settle t.
+  constexpr int MagnusRounds = 3;
+  constexpr double StartC = 20.0;
+  double start = StartC;
+  for (int n = 0; n < MagnusRounds; ++n) {
+    start = MagnusDewPoint(*vh * (p->KelvinOffset + start) / VapourDensityFactor * Saturated / *rh);
+  }
+  std::optional<Bracket> guess;
+  if (std::isfinite(start)) {
+    guess = RefinedAround(
+        [&](double t) {
+          const Reading at = density(t);
+          if (Failed(at.Status)) return NoSlopedReading;
+          const double slope = at.Value * (SatPressureLogSlope(t) - 1.0 / (p->KelvinOffset + t));
+          return SlopedReading{at.Value, slope, at.ErrorScale};
+        },
+        *vh, start, CertifiedMarginFactor);
+  }
+  return CertifiedStepSearch(TemperatureSearch(p), *vh, Overshoot::Above, density,
+                             SatPressureBranches, result, guess);
 }
 
 int32_t DbFromShVh(PsychroParams* p, const double* sh, const double* vh, double* result) {
@@ -882,16 +922,26 @@ int32_t DbFromRhEnh(PsychroParams* p, const double* rh, const double* enh, doubl
             p, [&](double s, double* sh) { return ShFromDbRh(p, &s, rh, sh); }, EnhFromDbSh),
         result);
   }
+  // (CpVapour DB + LatentVap) SH + CpAir DB, SH with its own error
+  auto scale = [p](double s, double sh, double amplification, double) {
+    return std::fabs(p->CpVapour * s + p->LatentVap) * std::fabs(sh) * amplification +
+           std::fabs(p->CpAir * s);
+  };
+  auto slope = [p](double t, double sh, double dSh, double) {
+    const double kcal = p->CpVapour * sh + (p->CpVapour * t + p->LatentVap) * dSh + p->CpAir;
+    return p->UnitMode == UnitModeHPa ? kcal * p->KcalToKJ : kcal;
+  };
+  // Moist air holds more enthalpy than dry air at its dry bulb: the crossing lies below the dry
+  // air's, where Newton's steps on the convex relation come down without overshooting.
+  double dryAirDb;
+  const double dryAirSh = 0.0;
+  const std::optional<Bracket> guess =
+      Failed(DbFromEnhSh(p, enh, &dryAirSh, &dryAirDb))
+          ? std::nullopt
+          : RefinedThroughShAtRh(p, rh, EnhFromDbSh, scale, slope, *enh, dryAirDb);
   return CertifiedStepSearch(TemperatureSearch(p), *enh, Overshoot::Above,
-                             ThroughShAtRh(p, rh, EnhFromDbSh,
-                                           [p](double s, double sh, double amplification, double) {
-                                             // (CpVapour DB + LatentVap) SH + CpAir DB, SH with its
-                                             // own error
-                                             return std::fabs(p->CpVapour * s + p->LatentVap) *
-                                                        std::fabs(sh) * amplification +
-                                                    std::fabs(p->CpAir * s);
-                                           }),
-                             SatPressureBranches, result);
+                             ThroughShAtRh(p, rh, EnhFromDbSh, scale), SatPressureBranches, result,
+                             guess);
 }
 
 int32_t DbFromRhWb(PsychroParams* p, const double* rh, const double* wb, double* result) {
@@ -914,14 +964,26 @@ int32_t DbFromRhSv(PsychroParams* p, const double* rh, const double* sv, double*
             p, [&](double s, double* sh) { return ShFromDbRh(p, &s, rh, sh); }, SvFromDbSh),
         result);
   }
-  return CertifiedStepSearch(
-      TemperatureSearch(p), *sv, Overshoot::Above,
-      ThroughShAtRh(p, rh, SvFromDbSh,
-                    [](double, double sh, double amplification, double value) {
-                      return std::fabs(value) *
-                             (1.0 + MolarMassRatioAirToWater * std::fabs(sh) * amplification);
-                    }),
-      SatPressureBranches, result);
+  auto scale = [](double, double sh, double amplification, double value) {
+    return std::fabs(value) * (1.0 + MolarMassRatioAirToWater * std::fabs(sh) * amplification);
+  };
+  auto slope = [p](double t, double sh, double dSh, double) {
+    return GasConstAirKJPerKgK *
+           (MolarMassRatioAirToWater * sh + 1.0 +
+            (t + p->KelvinOffset) * MolarMassRatioAirToWater * dSh) /
+           p->PAtmKPa;
+  };
+  // Moist air takes more room than dry air at its dry bulb: the crossing lies below the dry
+  // air's, where Newton's steps on the convex relation come down without overshooting.
+  double dryAirDb;
+  const double dryAirSh = 0.0;
+  const std::optional<Bracket> guess =
+      Failed(DbFromSvSh(p, sv, &dryAirSh, &dryAirDb))
+          ? std::nullopt
+          : RefinedThroughShAtRh(p, rh, SvFromDbSh, scale, slope, *sv, dryAirDb);
+  return CertifiedStepSearch(TemperatureSearch(p), *sv, Overshoot::Above,
+                             ThroughShAtRh(p, rh, SvFromDbSh, scale), SatPressureBranches, result,
+                             guess);
 }
 
 int32_t DbFromSvEnh(PsychroParams* p, const double* sv, const double* enh, double* result) {

@@ -69,47 +69,71 @@ double MagnusDbAtRatio(const PsychroParams* p, double sh, double rh) {
   return MagnusDewPoint(InHPa(p, VapourPressureOf(p, sh)) * Saturated / rh);
 }
 
-// The slope of the energy balance DbFromWbSh(t, sh) in t, from the saturation humidity ratio
-// at t and its slope.
-double EnergyBalanceSlope(const PsychroParams* p, double t, double sh, double shSat,
-                          double dShSat) {
-  const bool iced = t < 0.0;
-  const double c = iced ? p->CIce : p->CWater;
-  const double latent = iced ? p->LatentVap + p->LatentFusion : p->LatentVap;
-  const double a = p->CpVapour * shSat + p->CpAir;
-  const double b = p->CpVapour * sh + p->CpAir;
-  return (-c * (shSat - sh) + (latent - c * t) * dShSat + p->CpVapour * dShSat * t + a) / b;
-}
-
 // The slope in t of a humidity ratio sh = eps pv / (P - pv) whose vapour pressure pv changes
 // with t: sh (eps + sh) / eps times the slope of ln pv.
 double RatioSlope(double epsilon, double sh, double logSlope) {
   return sh * (epsilon + sh) / epsilon * logSlope;
 }
 
+// The energy balance DbFromWbSh(t, sh) = ((L - c t)(shSat - sh) + a t) / b and its slope in t,
+// from the saturation pressure at t and the slope of its logarithm, for Newton's steps: the
+// same relation as the probe's, with fewer divisions and its own rounding.
+class EnergyBalance {
+ public:
+  // `pressure` is the atmospheric pressure in the unit of the saturation pressures given.
+  EnergyBalance(const PsychroParams* p, double sh, double pressure)
+      : p_(p),
+        sh_(sh),
+        pressure_(pressure),
+        epsilon_(p->MolarMassWater / p->MolarMassAir),
+        perB_(1.0 / (p->CpVapour * sh + p->CpAir)) {}
+
+  struct Sloped {
+    double Value;
+    double Slope;
+  };
+
+  Sloped At(double t, double pws, double logSlope) const {
+    const bool iced = t < 0.0;
+    const double c = iced ? p_->CIce : p_->CWater;
+    const double latent = iced ? p_->LatentVap + p_->LatentFusion : p_->LatentVap;
+    const double perRest = 1.0 / (pressure_ - pws);
+    const double shSat = epsilon_ * pws * perRest;
+    // d/dt eps pws / (P - pws) = shSat P / (P - pws) d ln pws / dt
+    const double dShSat = shSat * pressure_ * perRest * logSlope;
+    const double a = p_->CpVapour * shSat + p_->CpAir;
+    const double value = ((latent - c * t) * (shSat - sh_) + a * t) * perB_;
+    const double slope =
+        (-c * (shSat - sh_) + (latent - c * t) * dShSat + p_->CpVapour * dShSat * t + a) * perB_;
+    return {value, slope};
+  }
+
+ private:
+  const PsychroParams* p_;
+  double sh_;
+  double pressure_;
+  double epsilon_;
+  double perB_;
+};
+
 // The wet bulb of (db, sh) on Magnus's curve: a few Newton steps on the energy balance.
 std::optional<double> MagnusWetBulb(const PsychroParams* p, double db, double sh) {
   // Usually two steps; far from saturation's side (fog, a dry bulb far below the wet bulb) more.
   constexpr int NewtonSteps = 8;
+  // Magnus's curve puts the wet bulb a few hundredths of a degree off anyway.
   constexpr double Converged = 0.05;  // °C
-  const double epsilon = p->MolarMassWater / p->MolarMassAir;
   const double pressure = InHPa(p, p->PAtmMmHg);
-  const double b = p->CpVapour * sh + p->CpAir;
+  const EnergyBalance balance(p, sh, pressure);
   // A wet bulb stays below boiling: a dry bulb above it starts from just under.
   constexpr double BelowBoiling = 0.9;  // of the atmospheric pressure
   double t = MagnusHPa(db) < pressure ? db : std::min(db, MagnusDewPoint(BelowBoiling * pressure));
   for (int n = 0; n < NewtonSteps && std::isfinite(t); ++n) {
-    const bool iced = t < 0.0;
-    const double c = iced ? p->CIce : p->CWater;
-    const double latent = iced ? p->LatentVap + p->LatentFusion : p->LatentVap;
     const MagnusCurve& m = MagnusAt(t);
-    const double pws = MagnusHPa(t);
+    const double perC = 1.0 / (m.C + t);
+    const double pws = m.A * std::exp(m.B * t * perC);
     if (!(pws < pressure)) return std::nullopt;
-    const double shSat = epsilon * pws / (pressure - pws);
-    const double dShSat = RatioSlope(epsilon, shSat, m.B * m.C / ((m.C + t) * (m.C + t)));
-    const double a = p->CpVapour * shSat + p->CpAir;
-    const double g = ((latent - c * t) * (shSat - sh) + a * t) / b;
-    const double move = (g - db) / EnergyBalanceSlope(p, t, sh, shSat, dShSat);
+    const EnergyBalance::Sloped at = balance.At(t, pws, m.B * m.C * perC * perC);
+    const double move = (at.Value - db) / at.Slope;
     t -= move;
     if (std::fabs(move) < Converged) break;
   }
@@ -716,16 +740,15 @@ int32_t WbFromDbSh(PsychroParams* p, const double* db, const double* sh, double*
   const auto magnus = MagnusWetBulb(p, *db, *sh);
   std::optional<Bracket> guess;
   if (magnus) {
-    const double epsilon = p->MolarMassWater / p->MolarMassAir;
+    const EnergyBalance exact(p, *sh, p->PAtmMmHg);
     guess = RefinedAround(
         [&](double t) {
           double pws;
-          double value;
-          if (Failed(balance(t, &pws, &value))) return NoSlopedReading;
-          const double shSat = epsilon * pws / (p->PAtmMmHg - pws);
-          const double dShSat = RatioSlope(epsilon, shSat, SatPressureLogSlope(t));
-          return SlopedReading{value, EnergyBalanceSlope(p, t, *sh, shSat, dShSat),
-                               (std::fabs(value) + TemperatureErrorFloor) * Amplification(p, pws)};
+          if (Failed(SatPressure(p, &t, &pws)) || !(pws < p->PAtmMmHg)) return NoSlopedReading;
+          const EnergyBalance::Sloped at = exact.At(t, pws, SatPressureLogSlope(t));
+          return SlopedReading{
+              at.Value, at.Slope,
+              (std::fabs(at.Value) + TemperatureErrorFloor) * Amplification(p, pws)};
         },
         *db, *magnus, CertifiedMarginFactor);
   }

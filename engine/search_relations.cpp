@@ -116,31 +116,6 @@ class EnergyBalance {
   double perB_;
 };
 
-// The wet bulb of (db, sh) on Magnus's curve: a few Newton steps on the energy balance.
-std::optional<double> MagnusWetBulb(const PsychroParams* p, double db, double sh) {
-  // Usually two steps; far from saturation's side (fog, a dry bulb far below the wet bulb) more.
-  constexpr int NewtonSteps = 8;
-  // Magnus's curve puts the wet bulb a few hundredths of a degree off anyway.
-  constexpr double Converged = 0.05;  // °C
-  const double pressure = InHPa(p, p->PAtmMmHg);
-  const EnergyBalance balance(p, sh, pressure);
-  // A wet bulb stays below boiling: a dry bulb above it starts from just under.
-  constexpr double BelowBoiling = 0.9;  // of the atmospheric pressure
-  double t = MagnusHPa(db) < pressure ? db : std::min(db, MagnusDewPoint(BelowBoiling * pressure));
-  for (int n = 0; n < NewtonSteps && std::isfinite(t); ++n) {
-    const MagnusCurve& m = MagnusAt(t);
-    const double perC = 1.0 / (m.C + t);
-    const double pws = m.A * std::exp(m.B * t * perC);
-    if (!(pws < pressure)) return std::nullopt;
-    const EnergyBalance::Sloped at = balance.At(t, pws, m.B * m.C * perC * perC);
-    const double move = (at.Value - db) / at.Slope;
-    t -= move;
-    if (std::fabs(move) < Converged) break;
-  }
-  if (!std::isfinite(t)) return std::nullopt;
-  return t;
-}
-
 // What Newton's steps read of a probe's own relation at a trial value: its value, its slope and
 // its error scale (as the probe's Reading has it); NaN where it has none.
 struct SlopedReading {
@@ -157,29 +132,147 @@ constexpr SlopedReading NoSlopedReading{std::numeric_limits<double>::quiet_NaN()
 // both sides of it at once. Where the steps do not settle (a jump between branches, the IAPWS
 // branch, no slope), the guess's own bracket. Either way the search's result is the same: a
 // bracket that certifies less costs readings, nothing else.
+// The steps are taken one at a time, so that two searches' steps can be taken in turn: each
+// waits for its own readings, which the processor then overlaps with the other's.
 template <typename Relation>
-std::optional<Bracket> RefinedAround(Relation&& relation, double target, double guess,
-                                     double marginFactor) {
-  // From a bound tens of degrees off, Newton's steps on these convex relations take five or six.
-  constexpr int MaxNewtonSteps = 8;
-  constexpr double Settled = 3e-5;       // °C
-  constexpr double CurvaturePerK = 0.1;  // above f'' / 2f'
-  constexpr double MarginsWide = 1.5;
-  double t = guess;
-  for (int n = 0; n < MaxNewtonSteps; ++n) {
-    const SlopedReading at = relation(t);
-    if (!std::isfinite(at.Value) || !(at.Slope > 0.0) || !std::isfinite(at.Slope)) break;
-    const double move = (at.Value - target) / at.Slope;
-    t -= move;
-    if (std::fabs(move) < Settled) {
-      const double margin =
-          marginFactor * (at.ErrorScale + std::fabs(at.Value) + std::fabs(target));
-      const double halfWidth = MarginsWide * margin / at.Slope + CurvaturePerK * move * move;
-      return Bracket{t - halfWidth, t + halfWidth};
+class NewtonBracket {
+ public:
+  NewtonBracket(Relation relation, double target, double guess, double marginFactor)
+      : relation_(relation),
+        target_(target),
+        guess_(guess),
+        marginFactor_(marginFactor),
+        t_(guess),
+        result_(Around(guess)) {}
+
+  // Takes the next step; whether another is wanted.
+  bool Step() {
+    if (steps_ == MaxNewtonSteps) return false;
+    ++steps_;
+    const SlopedReading at = relation_(t_);
+    if (!std::isfinite(at.Value) || !(at.Slope > 0.0) || !std::isfinite(at.Slope)) {
+      steps_ = MaxNewtonSteps;
+      return false;
     }
+    const double move = (at.Value - target_) / at.Slope;
+    t_ -= move;
+    if (!(std::fabs(move) < Settled)) return steps_ < MaxNewtonSteps;
+    const double margin =
+        marginFactor_ * (at.ErrorScale + std::fabs(at.Value) + std::fabs(target_));
+    const double halfWidth = MarginsWide * margin / at.Slope + CurvaturePerK * move * move;
+    result_ = Bracket{t_ - halfWidth, t_ + halfWidth};
+    steps_ = MaxNewtonSteps;
+    return false;
   }
-  return Around(guess);
+
+  const std::optional<Bracket>& Result() const { return result_; }
+
+ private:
+  // From a bound tens of degrees off, Newton's steps on these convex relations take five or six.
+  static constexpr int MaxNewtonSteps = 8;
+  static constexpr double Settled = 3e-5;       // °C
+  static constexpr double CurvaturePerK = 0.1;  // above f'' / 2f'
+  static constexpr double MarginsWide = 1.5;
+
+  Relation relation_;
+  double target_;
+  double guess_;
+  double marginFactor_;
+  double t_;
+  int steps_ = 0;
+  std::optional<Bracket> result_;
+};
+
+template <typename Relation>
+std::optional<Bracket> RefinedAround(Relation relation, double target, double guess,
+                                     double marginFactor) {
+  NewtonBracket<Relation> steps(relation, target, guess, marginFactor);
+  while (steps.Step()) {
+  }
+  return steps.Result();
 }
+
+// ShFromDbRh(t, rh) for Newton's steps, with its slope and its error scale.
+struct RatioAtRh {
+  PsychroParams* P;
+  const double* Rh;
+  double Epsilon;
+
+  SlopedReading operator()(double t) const {
+    double value;
+    double pv;
+    if (Failed(ShFromDbRhPv(P, &t, Rh, &value, &pv))) return NoSlopedReading;
+    return {value, RatioSlope(Epsilon, value, SatPressureLogSlope(t)),
+            std::fabs(value) * Amplification(P, pv)};
+  }
+};
+
+// The energy balance DbFromWbSh(t, sh) for Newton's steps, with its slope and error scale.
+struct ExactEnergyBalance {
+  PsychroParams* P;
+  EnergyBalance Balance;
+
+  SlopedReading operator()(double t) const {
+    double pws;
+    if (Failed(SatPressure(P, &t, &pws)) || !(pws < P->PAtmMmHg)) return NoSlopedReading;
+    const EnergyBalance::Sloped at = Balance.At(t, pws, SatPressureLogSlope(t));
+    return {at.Value, at.Slope,
+            (std::fabs(at.Value) + TemperatureErrorFloor) * Amplification(P, pws)};
+  }
+};
+
+// The wet-bulb search's bracket, a step at a time: Newton's steps on Magnus's curve first
+// (cheap, and a few hundredths of a degree off), then on the energy balance itself.
+class WetBulbGuess {
+ public:
+  WetBulbGuess(PsychroParams* p, double db, double sh)
+      : p_(p), db_(db), sh_(sh), pressureHPa_(InHPa(p, p->PAtmMmHg)), magnus_(p, sh, pressureHPa_) {
+    // A wet bulb stays below boiling: a dry bulb above it starts from just under.
+    constexpr double BelowBoiling = 0.9;  // of the atmospheric pressure
+    t_ = MagnusHPa(db) < pressureHPa_ ? db
+                                      : std::min(db, MagnusDewPoint(BelowBoiling * pressureHPa_));
+  }
+
+  // Takes the next step; whether another is wanted.
+  bool Step() {
+    if (exact_) return exact_->Step();
+    if (magnusSteps_ == MagnusSteps || !std::isfinite(t_)) return false;
+    ++magnusSteps_;
+    const MagnusCurve& m = MagnusAt(t_);
+    const double perC = 1.0 / (m.C + t_);
+    const double pws = m.A * std::exp(m.B * t_ * perC);
+    if (!(pws < pressureHPa_)) {
+      magnusSteps_ = MagnusSteps;
+      return false;
+    }
+    const EnergyBalance::Sloped at = magnus_.At(t_, pws, m.B * m.C * perC * perC);
+    const double move = (at.Value - db_) / at.Slope;
+    t_ -= move;
+    if (std::isfinite(t_) && (std::fabs(move) < Converged || magnusSteps_ == MagnusSteps)) {
+      exact_.emplace(ExactEnergyBalance{p_, EnergyBalance(p_, sh_, p_->PAtmMmHg)}, db_, t_,
+                     CertifiedMarginFactor);
+    }
+    return std::isfinite(t_);
+  }
+
+  std::optional<Bracket> Result() const { return exact_ ? exact_->Result() : std::nullopt; }
+
+ private:
+  // Usually three steps; far from saturation's side (fog, a dry bulb far below the wet bulb)
+  // more.
+  static constexpr int MagnusSteps = 8;
+  // Magnus's curve puts the wet bulb a few hundredths of a degree off anyway.
+  static constexpr double Converged = 0.05;  // °C
+
+  PsychroParams* p_;
+  double db_;
+  double sh_;
+  double pressureHPa_;
+  EnergyBalance magnus_;
+  double t_;
+  int magnusSteps_ = 0;
+  std::optional<NewtonBracket<ExactEnergyBalance>> exact_;
+};
 
 constexpr double GramsPerKg = 1000.0;
 constexpr double TypicalVolume = 0.85;                // m3/kg(DA), a first guess only
@@ -695,29 +788,60 @@ std::optional<int32_t> DbFromSvTowardsNoVapour(PsychroParams* p, double sv, doub
 // error scale: a margin of 1e-12 of it stays a hundred times above that.
 constexpr double RatioAtRhMarginFactor = 1e-12;
 
+// The bracket of the search below: Newton's steps from Magnus's curve.
+NewtonBracket<RatioAtRh> RatioGuess(PsychroParams* p, double sh, const double* rh) {
+  return {RatioAtRh{p, rh, p->MolarMassWater / p->MolarMassAir}, sh, MagnusDbAtRatio(p, sh, *rh),
+          RatioAtRhMarginFactor};
+}
+
 // The temperature at which ShFromDbRh(t, rh) reaches sh, rh > 0: rising with t in each branch.
+int32_t DbAtRatioAndRh(PsychroParams* p, double sh, const double* rh,
+                       const std::optional<Bracket>& guess, double* result) {
+  return CertifiedStepSearch(
+      TemperatureSearch(p), sh, Overshoot::Above,
+      [&](double t) {
+        Reading reading{StatusFailed, 0.0, 0.0};
+        double pv;
+        reading.Status = ShFromDbRhPv(p, &t, rh, &reading.Value, &pv);
+        reading.ErrorScale = std::fabs(reading.Value) * Amplification(p, pv);
+        return reading;
+      },
+      SatPressureBranches, result, guess, RatioAtRhMarginFactor);
+}
+
 int32_t DbAtRatioAndRh(PsychroParams* p, double sh, const double* rh, double* result) {
-  auto ratio = [&](double t) {
-    Reading reading{StatusFailed, 0.0, 0.0};
-    double pv;
-    reading.Status = ShFromDbRhPv(p, &t, rh, &reading.Value, &pv);
-    reading.ErrorScale = std::fabs(reading.Value) * Amplification(p, pv);
-    return reading;
-  };
   std::optional<Bracket> guess;
   if (sh > 0.0) {
-    const double epsilon = p->MolarMassWater / p->MolarMassAir;
-    guess = RefinedAround(
-        [&](double t) {
-          const Reading at = ratio(t);
-          if (Failed(at.Status)) return NoSlopedReading;
-          return SlopedReading{at.Value, RatioSlope(epsilon, at.Value, SatPressureLogSlope(t)),
-                               at.ErrorScale};
-        },
-        sh, MagnusDbAtRatio(p, sh, *rh), RatioAtRhMarginFactor);
+    NewtonBracket<RatioAtRh> steps = RatioGuess(p, sh, rh);
+    while (steps.Step()) {
+    }
+    guess = steps.Result();
   }
-  return CertifiedStepSearch(TemperatureSearch(p), sh, Overshoot::Above, ratio, SatPressureBranches,
-                             result, guess, RatioAtRhMarginFactor);
+  return DbAtRatioAndRh(p, sh, rh, guess, result);
+}
+
+// The certified wet-bulb search for 0 <= sh <= SearchlessShLimit.
+int32_t WetBulbSearch(PsychroParams* p, const double* db, const double* sh,
+                      const std::optional<Bracket>& guess, double* result) {
+  return CertifiedStepSearch(
+      TemperatureSearch(p), *db, Overshoot::Above,
+      [&](double s) {
+        Reading reading{StatusFailed, 0.0, 0.0};
+        double pws;
+        if (Failed(SatPressure(p, &s, &pws))) return reading;
+        reading.Status = DbFromWbShAt(p, &s, &pws, sh, &reading.Value);
+        if (Failed(reading.Status)) return reading;
+        reading.ErrorScale =
+            (std::fabs(reading.Value) + TemperatureErrorFloor) * Amplification(p, pws);
+        return reading;
+      },
+      SatPressureBranches, result, guess);
+}
+
+// The dew point from the search's status and result.
+int32_t DewPointOf(PsychroParams* p, int32_t status, double* result) {
+  if (!Failed(status) && *result < DpAbsoluteZeroBelowC) *result = -p->KelvinOffset;
+  return status;
 }
 
 }  // namespace
@@ -733,37 +857,10 @@ int32_t WbFromDbSh(PsychroParams* p, const double* db, const double* sh, double*
         TemperatureSearch(p), *db, Overshoot::Above,
         [&](double s, double* value) { return DbFromWbSh(p, &s, sh, value); }, result);
   }
-  auto balance = [&](double t, double* pws, double* value) {
-    if (Failed(SatPressure(p, &t, pws))) return StatusFailed;
-    return DbFromWbShAt(p, &t, pws, sh, value);
-  };
-  const auto magnus = MagnusWetBulb(p, *db, *sh);
-  std::optional<Bracket> guess;
-  if (magnus) {
-    const EnergyBalance exact(p, *sh, p->PAtmMmHg);
-    guess = RefinedAround(
-        [&](double t) {
-          double pws;
-          if (Failed(SatPressure(p, &t, &pws)) || !(pws < p->PAtmMmHg)) return NoSlopedReading;
-          const EnergyBalance::Sloped at = exact.At(t, pws, SatPressureLogSlope(t));
-          return SlopedReading{
-              at.Value, at.Slope,
-              (std::fabs(at.Value) + TemperatureErrorFloor) * Amplification(p, pws)};
-        },
-        *db, *magnus, CertifiedMarginFactor);
+  WetBulbGuess guess(p, *db, *sh);
+  while (guess.Step()) {
   }
-  return CertifiedStepSearch(
-      TemperatureSearch(p), *db, Overshoot::Above,
-      [&](double s) {
-        Reading reading{StatusFailed, 0.0, 0.0};
-        double pws;
-        reading.Status = balance(s, &pws, &reading.Value);
-        if (Failed(reading.Status)) return reading;
-        reading.ErrorScale =
-            (std::fabs(reading.Value) + TemperatureErrorFloor) * Amplification(p, pws);
-        return reading;
-      },
-      SatPressureBranches, result, guess);
+  return WetBulbSearch(p, db, sh, guess.Result(), result);
 }
 
 int32_t DpFromSh(PsychroParams* p, const double* sh, double* result) {
@@ -771,9 +868,24 @@ int32_t DpFromSh(PsychroParams* p, const double* sh, double* result) {
     *result = DpAboveShLimitC;
     return StatusOk;
   }
-  const int32_t status = DbAtRatioAndRh(p, *sh, &Saturated, result);
-  if (!Failed(status) && *result < DpAbsoluteZeroBelowC) *result = -p->KelvinOffset;
-  return status;
+  return DewPointOf(p, DbAtRatioAndRh(p, *sh, &Saturated, result), result);
+}
+
+int32_t WbAndDpFromDbSh(PsychroParams* p, const double* db, const double* sh, double* wb,
+                        double* dp) {
+  if (!(*sh > 0.0) || *sh > SearchlessShLimit) {
+    if (Failed(WbFromDbSh(p, db, sh, wb))) return StatusFailed;
+    return DpFromSh(p, sh, dp);
+  }
+  // The two searches' Newton steps in turn: each waits for its own readings only.
+  WetBulbGuess wetBulb(p, *db, *sh);
+  NewtonBracket<RatioAtRh> dewPoint = RatioGuess(p, *sh, &Saturated);
+  for (bool more = true; more;) {
+    more = wetBulb.Step();
+    more = dewPoint.Step() || more;
+  }
+  if (Failed(WetBulbSearch(p, db, sh, wetBulb.Result(), wb))) return StatusFailed;
+  return DewPointOf(p, DbAtRatioAndRh(p, *sh, &Saturated, dewPoint.Result(), dp), dp);
 }
 
 int32_t ShFromDbWb(PsychroParams* p, const double* db, const double* wb, double* result) {

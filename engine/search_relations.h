@@ -18,6 +18,9 @@ inline constexpr double DpAbsoluteZeroBelowC = -200.0;
 
 int32_t WbFromDbSh(PsychroParams* p, const double* db, const double* sh, double* result);
 int32_t DpFromSh(PsychroParams* p, const double* sh, double* result);
+// WbFromDbSh, then DpFromSh if it succeeds: the same results, found together faster.
+int32_t WbAndDpFromDbSh(PsychroParams* p, const double* db, const double* sh, double* wb,
+                        double* dp);
 int32_t ShFromDbWb(PsychroParams* p, const double* db, const double* wb, double* result);
 int32_t ShFromDbSv(PsychroParams* p, const double* db, const double* sv, double* result);
 int32_t ShFromSvWb(PsychroParams* p, const double* sv, const double* wb, double* result);

@@ -11,6 +11,10 @@ int32_t Enh(PsychroParams* p, AirState* a) { return EnhFromDbSh(p, &a->DB, &a->S
 int32_t Sv(PsychroParams* p, AirState* a) { return SvFromDbSh(p, &a->DB, &a->SH, &a->SV); }
 int32_t Wb(PsychroParams* p, AirState* a) { return WbFromDbSh(p, &a->DB, &a->SH, &a->WB); }
 int32_t Dp(PsychroParams* p, AirState* a) { return DpFromSh(p, &a->SH, &a->DP); }
+// Wb then Dp, the same writes.
+int32_t WbDp(PsychroParams* p, AirState* a) {
+  return WbAndDpFromDbSh(p, &a->DB, &a->SH, &a->WB, &a->DP);
+}
 int32_t Vh(PsychroParams* p, AirState* a) { return VhFromDbRh(p, &a->DB, &a->RH, &a->VH); }
 int32_t Rh(PsychroParams* p, AirState* a) { return RhFromDbSh(p, &a->DB, &a->SH, &a->RH); }
 int32_t ShOfDbRh(PsychroParams* p, AirState* a) { return ShFromDbRh(p, &a->DB, &a->RH, &a->SH); }
@@ -28,11 +32,9 @@ int32_t Run(PsychroParams* p, AirState* a, Steps... steps) {
 }
 }  // namespace
 
-int32_t SolveDbRh(PsychroParams* p, AirState* a) {
-  return Run(p, a, ShOfDbRh, Enh, Sv, Wb, Dp, Vh);
-}
+int32_t SolveDbRh(PsychroParams* p, AirState* a) { return Run(p, a, ShOfDbRh, Enh, Sv, WbDp, Vh); }
 
-int32_t SolveDbSh(PsychroParams* p, AirState* a) { return Run(p, a, Enh, Rh, Sv, Wb, Dp, Vh); }
+int32_t SolveDbSh(PsychroParams* p, AirState* a) { return Run(p, a, Enh, Rh, Sv, WbDp, Vh); }
 
 int32_t SolveDbEnh(PsychroParams* p, AirState* a) {
   // Refuse a dry bulb above the one the enthalpy would have in practically dry air.
@@ -43,7 +45,7 @@ int32_t SolveDbEnh(PsychroParams* p, AirState* a) {
   }
   return Run(
       p, a, [](PsychroParams* q, AirState* b) { return ShFromEnhDb(q, &b->ENH, &b->DB, &b->SH); },
-      Rh, Sv, Wb, Dp, Vh);
+      Rh, Sv, WbDp, Vh);
 }
 
 int32_t SolveDbWb(PsychroParams* p, AirState* a) {
@@ -55,25 +57,25 @@ int32_t SolveDbWb(PsychroParams* p, AirState* a) {
 int32_t SolveDbSv(PsychroParams* p, AirState* a) {
   return Run(
       p, a, [](PsychroParams* q, AirState* b) { return ShFromDbSv(q, &b->DB, &b->SV, &b->SH); },
-      Enh, Rh, Wb, Dp, Vh);
+      Enh, Rh, WbDp, Vh);
 }
 
 int32_t SolveDbVh(PsychroParams* p, AirState* a) {
   return Run(
       p, a, [](PsychroParams* q, AirState* b) { return RhFromDbVh(q, &b->DB, &b->VH, &b->RH); },
-      ShOfDbRh, Enh, Sv, Wb, Dp);
+      ShOfDbRh, Enh, Sv, WbDp);
 }
 
 int32_t SolveRhSh(PsychroParams* p, AirState* a) {
   return Run(
       p, a, [](PsychroParams* q, AirState* b) { return DbFromRhSh(q, &b->RH, &b->SH, &b->DB); },
-      Enh, Sv, Wb, Dp, Vh);
+      Enh, Sv, WbDp, Vh);
 }
 
 int32_t SolveRhEnh(PsychroParams* p, AirState* a) {
   return Run(
       p, a, [](PsychroParams* q, AirState* b) { return DbFromRhEnh(q, &b->RH, &b->ENH, &b->DB); },
-      ShOfDbRh, Sv, Wb, Dp, Vh);
+      ShOfDbRh, Sv, WbDp, Vh);
 }
 
 int32_t SolveRhWb(PsychroParams* p, AirState* a) {
@@ -85,13 +87,13 @@ int32_t SolveRhWb(PsychroParams* p, AirState* a) {
 int32_t SolveRhSv(PsychroParams* p, AirState* a) {
   return Run(
       p, a, [](PsychroParams* q, AirState* b) { return DbFromRhSv(q, &b->RH, &b->SV, &b->DB); },
-      ShOfDbRh, Enh, Wb, Dp, Vh);
+      ShOfDbRh, Enh, WbDp, Vh);
 }
 
 int32_t SolveRhVh(PsychroParams* p, AirState* a) {
   return Run(
       p, a, [](PsychroParams* q, AirState* b) { return DbFromRhVh(q, &b->RH, &b->VH, &b->DB); },
-      ShOfDbRh, Enh, Sv, Wb, Dp);
+      ShOfDbRh, Enh, Sv, WbDp);
 }
 
 int32_t SolveShEnh(PsychroParams* p, AirState* a) {
@@ -109,13 +111,13 @@ int32_t SolveShWb(PsychroParams* p, AirState* a) {
 int32_t SolveShSv(PsychroParams* p, AirState* a) {
   return Run(
       p, a, [](PsychroParams* q, AirState* b) { return DbFromSvSh(q, &b->SV, &b->SH, &b->DB); }, Rh,
-      Enh, Wb, Dp, Vh);
+      Enh, WbDp, Vh);
 }
 
 int32_t SolveShVh(PsychroParams* p, AirState* a) {
   return Run(
       p, a, [](PsychroParams* q, AirState* b) { return DbFromShVh(q, &b->SH, &b->VH, &b->DB); }, Rh,
-      Enh, Sv, Wb, Dp);
+      Enh, Sv, WbDp);
 }
 
 int32_t SolveEnhWb(PsychroParams*, AirState*) { return StatusFailed; }
@@ -123,15 +125,15 @@ int32_t SolveEnhWb(PsychroParams*, AirState*) { return StatusFailed; }
 int32_t SolveEnhSv(PsychroParams* p, AirState* a) {
   return Run(
       p, a, [](PsychroParams* q, AirState* b) { return DbFromSvEnh(q, &b->SV, &b->ENH, &b->DB); },
-      [](PsychroParams* q, AirState* b) { return ShFromDbSv(q, &b->DB, &b->SV, &b->SH); }, Rh, Wb,
-      Dp, Vh);
+      [](PsychroParams* q, AirState* b) { return ShFromDbSv(q, &b->DB, &b->SV, &b->SH); }, Rh, WbDp,
+      Vh);
 }
 
 int32_t SolveEnhVh(PsychroParams* p, AirState* a) {
   return Run(
       p, a, [](PsychroParams* q, AirState* b) { return DbFromEnhVh(q, &b->ENH, &b->VH, &b->DB); },
-      [](PsychroParams* q, AirState* b) { return ShFromEnhDb(q, &b->ENH, &b->DB, &b->SH); }, Rh, Wb,
-      Dp, Sv);
+      [](PsychroParams* q, AirState* b) { return ShFromEnhDb(q, &b->ENH, &b->DB, &b->SH); }, Rh,
+      WbDp, Sv);
 }
 
 int32_t SolveWbSv(PsychroParams* p, AirState* a) {
@@ -152,7 +154,7 @@ int32_t SolveSvVh(PsychroParams* p, AirState* a) {
   return Run(
       p, a, [](PsychroParams* q, AirState* b) { return DbFromSvVh(q, &b->SV, &b->VH, &b->DB); },
       [](PsychroParams* q, AirState* b) { return ShFromDbSv(q, &b->DB, &b->SV, &b->SH); }, Rh, Enh,
-      Wb, Dp);
+      WbDp);
 }
 
 int32_t SolvePair(PsychroParams* p, AirState* a, int32_t pairCode) {

@@ -179,6 +179,8 @@ class CertifiedSearch {
   static constexpr double MaxMarginGrowth = 1e30;
   static constexpr double CertifyFloorFraction = 0.25;
   static constexpr double ClearBracketTolerances = 2.0;
+  // Relative, a few thousand units in the last place.
+  static constexpr double FirstOverSlack = 1e-12;
   // Shorter runs of certified trial values cost less to add up one by one.
   static constexpr double MinStepsToJump = 16.0;
 
@@ -264,15 +266,19 @@ class CertifiedSearch {
   }
 
   // Reads the guessed bracket, the tops of the pieces under it (certifying them whole, as a
-  // rule) and the first trial value of the first level above it (which the plain search reads,
-  // overshooting, and which must not fail): readings that do not wait for each other.
+  // rule) and, just above it, the first trial value of the first level above the bracket (which
+  // the plain search reads, overshooting, and which must not fail): readings that do not wait
+  // for each other.
   void StartFrom(const Bracket& guess) {
     const size_t i = PieceOf(guess.Low);
     if (!(guess.Low < guess.High) || PieceOf(guess.High) != i || guess.Low < family_.Start) return;
     const double firstOver =
         family_.Start +
         std::ceil((guess.High - family_.Start) / family_.FirstStep) * family_.FirstStep;
-    std::array<double, 6> at{guess.Low, guess.High, firstOver};
+    // The finer levels' trial values that overshoot stay below it, or by their rounding a few
+    // units in the last place above it: a success read just above covers them all.
+    const double aboveFirstOver = firstOver + FirstOverSlack * std::max(1.0, std::fabs(firstOver));
+    std::array<double, 6> at{guess.Low, guess.High, aboveFirstOver};
     size_t count = 3;
     for (size_t below = 0; below < i; ++below) at[count++] = Top(below);
     std::array<Reading, 6> readings;

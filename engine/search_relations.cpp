@@ -954,6 +954,77 @@ int32_t DbFromWbVh(PsychroParams* p, const double* wb, const double* vh, double*
                              WholeRangeFailingEitherEnd, result, guess);
 }
 
+// The humidity-ratio search's value n finest steps above its start, as the search itself adds it
+// up: the first level's steps, then each finer level's digit of n; none where n is too large
+// for one search to reach.
+std::optional<double> HumidityRatioGridValue(const PsychroParams* p, int64_t n) {
+  const SearchFamily family = HumidityRatioSearch(p);
+  std::array<double, 8> steps{};
+  size_t levels = 0;
+  for (double step = family.FirstStep; step > family.Tolerance && levels < steps.size();
+       step *= StepShrinkFactor) {
+    steps[levels++] = step;
+  }
+  int64_t unitsPerStep = 1;
+  for (size_t level = 1; level < levels; ++level) unitsPerStep *= 10;
+  if (n < 0 || n / unitsPerStep > MaxProbesBelowTarget) return std::nullopt;
+  double s = family.Start;
+  for (size_t level = 0; level < levels; ++level) {
+    const int64_t digit = level == 0 ? n / unitsPerStep : (n / unitsPerStep) % 10;
+    for (int64_t i = 0; i < digit; ++i) s += steps[level];
+    unitsPerStep /= 10;
+  }
+  return s;
+}
+
+// The bracket of a dry-bulb search for the absolute humidity vh at the volume sv (both
+// positive). Its probe reads the humidity ratio of the volume at the trial dry bulb, a grid
+// value that steps down as the dry bulb rises: at DbFromSvSh(sv, g) it moves from g to the grid
+// value below. So the probe jumps there, and the crossing lies on such a jump, or (rarely)
+// between two where the absolute humidity at one grid value passes vh. The grid value whose
+// absolute humidity at the volume reaches vh first is near vh sv / 1000; the jump found from it
+// is checked, and the neighbours tried, with the closed-form relations.
+std::optional<Bracket> VolumetricCrossingGuess(PsychroParams* p, double sv, double vh) {
+  constexpr int Neighbours = 3;
+  constexpr double JumpHalfWidth = 1e-9;     // °C, a tenth of the search's last step
+  constexpr double PlateauHalfWidth = 1e-6;  // °C
+  const SearchFamily family = HumidityRatioSearch(p);
+  double finest = family.FirstStep;
+  while (finest * StepShrinkFactor > family.Tolerance) finest *= StepShrinkFactor;
+  const double units = std::ceil((vh * sv / GramsPerKg - family.Start) / finest);
+  if (!(units >= 1.0 && units < static_cast<double>(MaxProbesBelowTarget))) return std::nullopt;
+  auto n = static_cast<int64_t>(units);
+  // The absolute humidity at grid value g on the volume's dry bulb db.
+  auto density = [&](double db, double g) {
+    double value;
+    return Failed(VhFromDbSh(p, &db, &g, &value)) ? std::numeric_limits<double>::quiet_NaN()
+                                                  : value;
+  };
+  for (int tries = 0; tries < Neighbours; ++tries) {
+    const auto here = HumidityRatioGridValue(p, n);
+    const auto below = HumidityRatioGridValue(p, n - 1);
+    double jump;
+    if (!here || !below || Failed(DbFromSvSh(p, &sv, &*here, &jump))) return std::nullopt;
+    const double before = density(jump, *here);
+    const double after = density(jump, *below);
+    if (!(before == before) || !(after == after)) return std::nullopt;
+    if (before >= vh && after < vh) return Bracket{jump - JumpHalfWidth, jump + JumpHalfWidth};
+    if (after >= vh) {
+      // Past the jump, on the plateau of the grid value below: where its absolute humidity
+      // falls to vh, if before the next jump.
+      const double volume = *below * GramsPerKg / vh;
+      double db;
+      if (!Failed(DbFromSvSh(p, &volume, &*below, &db)) && db > jump) {
+        return Bracket{db - PlateauHalfWidth, db + PlateauHalfWidth};
+      }
+      --n;
+    } else {
+      ++n;
+    }
+  }
+  return std::nullopt;
+}
+
 int32_t DbFromSvVh(PsychroParams* p, const double* sv, const double* vh, double* result) {
   auto probe = ThroughSh(
       p, [&](double s, double* sh) { return ShFromDbSv(p, &s, sv, sh); }, VhFromDbSh);
@@ -968,13 +1039,15 @@ int32_t DbFromSvVh(PsychroParams* p, const double* sv, const double* vh, double*
   if (!(*sv > 0.0) || !(*vh > 0.0)) {
     return StepSearch(TemperatureSearch(p), *vh, Overshoot::Below, probe, result);
   }
-  // The dry bulb whose humidity ratio vh sv / 1000 has the volume sv.
-  const double sh = *vh * *sv / GramsPerKg;
-  double db = 0.0;
-  const bool guessed = !Failed(DbFromSvSh(p, sv, &sh, &db));
+  std::optional<Bracket> guess = VolumetricCrossingGuess(p, *sv, *vh);
+  if (!guess) {
+    // The dry bulb whose humidity ratio vh sv / 1000 has the volume sv.
+    const double sh = *vh * *sv / GramsPerKg;
+    double db = 0.0;
+    if (!Failed(DbFromSvSh(p, sv, &sh, &db))) guess = Around(db);
+  }
   return CertifiedStepSearch(TemperatureSearch(p), *vh, Overshoot::Below, VolumetricReading(probe),
-                             WholeRangeFailingEitherEnd, result,
-                             guessed ? Around(db) : std::nullopt);
+                             WholeRangeFailingEitherEnd, result, guess);
 }
 
 int32_t DbFromEnhVh(PsychroParams* p, const double* enh, const double* vh, double* result) {

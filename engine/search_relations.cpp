@@ -1111,6 +1111,13 @@ constexpr double VolumetricMarginFactor = 1e-13;
 // Relative, the closed-form crossing's own rounding.
 constexpr double ClosedFormSlack = 1e-14;
 
+// The volume of air of a given enthalpy, SvFromDbSh(t, ShFromEnhDb(h, t)), measured likewise
+// over 4.8 million points (-270..1000 °C, -300..3000 kcal/kg and enthalpies within a millionth
+// of the dry air's, both unit modes, the three pressures), never erred by more than 5.8e-16 of
+// its error scale, (R / P)|t + K| (1 + M (|h| + |Cpa t|) / |Cpv t + L|): the humidity ratio
+// loses digits where h - Cpa t cancels.
+constexpr double VolumeAtEnthalpyMarginFactor = 1e-13;
+
 int32_t DbFromShVh(PsychroParams* p, const double* sh, const double* vh, double* result) {
   const SearchFamily family = TemperatureSearch(p);
   // A negative humidity ratio over a volume that grows with the dry bulb (through every rounded
@@ -1227,11 +1234,64 @@ int32_t DbFromRhSv(PsychroParams* p, const double* rh, const double* sv, double*
 }
 
 int32_t DbFromSvEnh(PsychroParams* p, const double* sv, const double* enh, double* result) {
-  return StepSearch(
-      TemperatureSearch(p), *sv, Overshoot::Above,
-      ThroughSh(
-          p, [&](double s, double* sh) { return ShFromEnhDb(p, enh, &s, sh); }, SvFromDbSh),
-      result);
+  const SearchFamily family = TemperatureSearch(p);
+  auto volume = ThroughSh(
+      p, [&](double s, double* sh) { return ShFromEnhDb(p, enh, &s, sh); }, SvFromDbSh);
+  // With sh = (h - Cpa t) / (Cpv t + L) the volume is (R / P)(t + K)(a + b t) / (L + Cpv t),
+  // a = M h + L, b = Cpv - M Cpa. Its slope has the sign of
+  // N(t) = b Cpv t^2 + 2 b L t + (a + b K) L - Cpv a K, which rises from t = -L / Cpv on when
+  // b > 0: if N is positive at the search's start, the volume rises over every trial value.
+  const double h = p->UnitMode == UnitModeHPa ? *enh / p->KcalToKJ : *enh;
+  const double a = MolarMassRatioAirToWater * h + p->LatentVap;
+  const double b = p->CpVapour - MolarMassRatioAirToWater * p->CpAir;
+  const double k = p->KelvinOffset;
+  const double latent = p->LatentVap;
+  auto slopeSign = [&](double t) {
+    return b * p->CpVapour * t * t + 2.0 * b * latent * t + (a + b * k) * latent -
+           p->CpVapour * a * k;
+  };
+  // N's terms are a few thousand at the start: a tenth keeps clear of their rounding.
+  constexpr double RisingClearance = 0.1;
+  const bool rising = b > 0.0 && std::isfinite(h) && -latent / p->CpVapour < family.Start &&
+                      slopeSign(family.Start) > RisingClearance;
+  if (!rising || !(*sv > 0.0) || !std::isfinite(*sv)) {
+    return StepSearch(family, *sv, Overshoot::Above, volume, result);
+  }
+  // Where the volume is sv: b t^2 + (a + b K - c Cpv) t + (a K - c L) = 0, c = sv P / R, the
+  // larger root.
+  const double c = *sv * p->PAtmKPa / GasConstAirKJPerKgK;
+  const double linear = a + b * k - c * p->CpVapour;
+  const double constant = a * k - c * latent;
+  const double disc = linear * linear - 4.0 * b * constant;
+  std::optional<Bracket> guess;
+  if (disc >= 0.0) {
+    const double q = -0.5 * (linear + std::copysign(std::sqrt(disc), linear));
+    const double t = std::max(q / b, constant / q);
+    const double d = p->CpVapour * t + latent;
+    const double errorScale =
+        GasConstAirKJPerKgK / p->PAtmKPa * std::fabs(t + k) *
+        (1.0 + MolarMassRatioAirToWater * (std::fabs(h) + std::fabs(p->CpAir * t)) / std::fabs(d));
+    const double slope = GasConstAirKJPerKgK / p->PAtmKPa * slopeSign(t) / (d * d);
+    constexpr double MarginsWide = 1.5;
+    const double halfWidth =
+        MarginsWide * VolumeAtEnthalpyMarginFactor * (errorScale + 2.0 * *sv) / slope +
+        ClosedFormSlack * (std::fabs(t) + k);
+    if (std::isfinite(halfWidth) && halfWidth > 0.0) guess = Bracket{t - halfWidth, t + halfWidth};
+  }
+  return CertifiedStepSearch(
+      family, *sv, Overshoot::Above,
+      [&](double s) {
+        Reading reading{StatusFailed, 0.0, 0.0};
+        double sh;
+        if (Failed(ShFromEnhDb(p, enh, &s, &sh))) return reading;
+        reading.Status = SvFromDbSh(p, &s, &sh, &reading.Value);
+        const double d = p->CpVapour * s + latent;
+        reading.ErrorScale = GasConstAirKJPerKgK / p->PAtmKPa * std::fabs(s + k) *
+                             (1.0 + MolarMassRatioAirToWater *
+                                        (std::fabs(h) + std::fabs(p->CpAir * s)) / std::fabs(d));
+        return reading;
+      },
+      WholeRange, result, guess, VolumeAtEnthalpyMarginFactor);
 }
 
 }  // namespace vaporin

@@ -231,6 +231,12 @@ class WetBulbGuess {
     constexpr double BelowBoiling = 0.9;  // of the atmospheric pressure
     t_ = MagnusHPa(db) < pressureHPa_ ? db
                                       : std::min(db, MagnusDewPoint(BelowBoiling * pressureHPa_));
+    // The wet bulb lies between the dew point and the dry bulb, about half way: a step or so
+    // nearer than the dry bulb.
+    if (sh > 0.0) {
+      const double dewPoint = MagnusDbAtRatio(p, sh, Saturated);
+      if (dewPoint < t_) t_ = 0.5 * (dewPoint + t_);
+    }
   }
 
   // Takes the next step; whether another is wanted.

@@ -677,6 +677,23 @@ std::optional<Bracket> RefinedThroughShAtRh(PsychroParams* p, const double* rh, 
 
 using DbShRelation = int32_t (*)(PsychroParams*, const double*, const double*, double*);
 
+// The dry bulb at which ofDbSh at (t, ShFromDbRh(t, rh)) reaches `target`, for a relation that
+// moist air takes above dry air's: the crossing lies below dry air's, `dryAirDb(target, 0)`,
+// where Newton's steps on the convex relation come down without overshooting.
+template <typename Scale, typename Slope>
+int32_t DbAtRhBelowDryAir(PsychroParams* p, const double* rh, DbShRelation ofDbSh, Scale scale,
+                          Slope slope, double target, DbShRelation dryAirDb, double* result) {
+  double dryAir;
+  const double dryAirSh = 0.0;
+  const std::optional<Bracket> guess =
+      Failed(dryAirDb(p, &target, &dryAirSh, &dryAir))
+          ? std::nullopt
+          : RefinedThroughShAtRh(p, rh, ofDbSh, scale, slope, target, dryAir);
+  return CertifiedStepSearch(TemperatureSearch(p), target, Overshoot::Above,
+                             ThroughShAtRh(p, rh, ofDbSh, scale), SatPressureBranches, result,
+                             guess);
+}
+
 // A probe at trial dry bulb s that first finds a humidity ratio there, then evaluates a
 // relation of (s, that humidity ratio). A failure of either step is a failed probe.
 template <typename ShAt>
@@ -1184,17 +1201,8 @@ int32_t DbFromRhEnh(PsychroParams* p, const double* rh, const double* enh, doubl
     const double kcal = p->CpVapour * sh + (p->CpVapour * t + p->LatentVap) * dSh + p->CpAir;
     return p->UnitMode == UnitModeHPa ? kcal * p->KcalToKJ : kcal;
   };
-  // Moist air holds more enthalpy than dry air at its dry bulb: the crossing lies below the dry
-  // air's, where Newton's steps on the convex relation come down without overshooting.
-  double dryAirDb;
-  const double dryAirSh = 0.0;
-  const std::optional<Bracket> guess =
-      Failed(DbFromEnhSh(p, enh, &dryAirSh, &dryAirDb))
-          ? std::nullopt
-          : RefinedThroughShAtRh(p, rh, EnhFromDbSh, scale, slope, *enh, dryAirDb);
-  return CertifiedStepSearch(TemperatureSearch(p), *enh, Overshoot::Above,
-                             ThroughShAtRh(p, rh, EnhFromDbSh, scale), SatPressureBranches, result,
-                             guess);
+  // Moist air holds more enthalpy than dry air at its dry bulb.
+  return DbAtRhBelowDryAir(p, rh, EnhFromDbSh, scale, slope, *enh, DbFromEnhSh, result);
 }
 
 int32_t DbFromRhWb(PsychroParams* p, const double* rh, const double* wb, double* result) {
@@ -1226,17 +1234,8 @@ int32_t DbFromRhSv(PsychroParams* p, const double* rh, const double* sv, double*
             (t + p->KelvinOffset) * MolarMassRatioAirToWater * dSh) /
            p->PAtmKPa;
   };
-  // Moist air takes more room than dry air at its dry bulb: the crossing lies below the dry
-  // air's, where Newton's steps on the convex relation come down without overshooting.
-  double dryAirDb;
-  const double dryAirSh = 0.0;
-  const std::optional<Bracket> guess =
-      Failed(DbFromSvSh(p, sv, &dryAirSh, &dryAirDb))
-          ? std::nullopt
-          : RefinedThroughShAtRh(p, rh, SvFromDbSh, scale, slope, *sv, dryAirDb);
-  return CertifiedStepSearch(TemperatureSearch(p), *sv, Overshoot::Above,
-                             ThroughShAtRh(p, rh, SvFromDbSh, scale), SatPressureBranches, result,
-                             guess);
+  // Moist air takes more room than dry air at its dry bulb.
+  return DbAtRhBelowDryAir(p, rh, SvFromDbSh, scale, slope, *sv, DbFromSvSh, result);
 }
 
 int32_t DbFromSvEnh(PsychroParams* p, const double* sv, const double* enh, double* result) {

@@ -140,7 +140,6 @@ class NewtonBracket {
   NewtonBracket(Relation relation, double target, double guess, double marginFactor)
       : relation_(relation),
         target_(target),
-        guess_(guess),
         marginFactor_(marginFactor),
         t_(guess),
         result_(Around(guess)) {}
@@ -176,7 +175,6 @@ class NewtonBracket {
 
   Relation relation_;
   double target_;
-  double guess_;
   double marginFactor_;
   double t_;
   int steps_ = 0;

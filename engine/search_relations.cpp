@@ -1071,12 +1071,90 @@ int32_t DbFromSvVh(PsychroParams* p, const double* sv, const double* vh, double*
                              WholeRangeFailingEitherEnd, result, guess);
 }
 
+// VhFromDbSh's rounding error, measured against long double over 4.5 million points (-270..1000
+// °C, humidity ratios 1e-12..1 kg/kg(DA), at 40, 101.325 and 120 kPa), never exceeded 6.1e-16
+// of its value: a margin of 1e-13 of it stays over a hundred times above that.
+constexpr double VolumetricMarginFactor = 1e-13;
+// Relative, the closed-form crossing's own rounding.
+constexpr double ClosedFormSlack = 1e-14;
+
+// The volume of air of a given enthalpy, SvFromDbSh(t, ShFromEnhDb(h, t)), measured likewise
+// over 4.8 million points (-270..1000 °C, -300..3000 kcal/kg and enthalpies within a millionth
+// of the dry air's, both unit modes, the three pressures), never erred by more than 5.8e-16 of
+// its error scale, (R / P)|t + K| (1 + M (|h| + |Cpa t|) / |Cpv t + L|): the humidity ratio
+// loses digits where h - Cpa t cancels.
+constexpr double VolumeAtEnthalpyMarginFactor = 1e-13;
+
+// The absolute humidity of air of a given enthalpy, VhFromDbSh(t, ShFromEnhDb(h, t)), measured
+// likewise over 4.8 million points (the same ranges as the volume's), never erred by more than
+// 3.1e-16 of its error scale, 1000 / |sv| (|sh| + e (1 + M |sh| / |M sh + 1|)) with
+// e = (|h| + |Cpa t|) / |Cpv t + L| the humidity ratio's own.
+constexpr double VolumetricAtEnthalpyMarginFactor = 1e-13;
+
 int32_t DbFromEnhVh(PsychroParams* p, const double* enh, const double* vh, double* result) {
-  return StepSearch(
-      TemperatureSearch(p), *vh, Overshoot::Below,
-      ThroughSh(
-          p, [&](double s, double* sh) { return ShFromEnhDb(p, enh, &s, sh); }, VhFromDbSh),
-      result, NoAbsoluteHumidityBelowFrom(p, *enh, *vh));
+  const SearchFamily family = TemperatureSearch(p);
+  auto shAt = [&](double s, double* sh) { return ShFromEnhDb(p, enh, &s, sh); };
+  // With sh = (h - Cpa t) / (Cpv t + L), the absolute humidity is
+  // 1000 P (h - Cpa t) / (R (t + K)(a + b t)), a = M h + L, b = Cpv - M Cpa. Where b > 0 and
+  // a + b t > 0 at the search's start, it falls with t while h - Cpa t > 0 and is negative
+  // after: no trial value past the crossing of a positive target comes back below it.
+  const double h = p->UnitMode == UnitModeHPa ? *enh / p->KcalToKJ : *enh;
+  const double a = MolarMassRatioAirToWater * h + p->LatentVap;
+  const double b = p->CpVapour - MolarMassRatioAirToWater * p->CpAir;
+  const double k = p->KelvinOffset;
+  const bool falling = b > 0.0 && std::isfinite(h) && a + b * family.Start > 0.0 &&
+                       family.Start + k > 0.0 && -p->LatentVap / p->CpVapour < family.Start;
+  if (!falling || !(*vh > 0.0) || !std::isfinite(*vh)) {
+    return StepSearch(family, *vh, Overshoot::Below, ThroughSh(p, shAt, VhFromDbSh), result,
+                      NoAbsoluteHumidityBelowFrom(p, *enh, *vh));
+  }
+  // The absolute humidity's error scale at t: the humidity ratio loses digits where h - Cpa t
+  // cancels, and the volume through M sh + 1 with it.
+  auto errorScale = [&](double t, double sh, double sv) {
+    const double shError =
+        (std::fabs(h) + std::fabs(p->CpAir * t)) / std::fabs(p->CpVapour * t + p->LatentVap);
+    const double moist = std::fabs(MolarMassRatioAirToWater * sh + 1.0);
+    return GramsPerKg / std::fabs(sv) *
+           (std::fabs(sh) + shError * (1.0 + MolarMassRatioAirToWater * std::fabs(sh) / moist));
+  };
+  // Where it is vh: c b t^2 + (c (a + b K) + 1000 P Cpa) t + (c a K - 1000 P h) = 0, c = vh R,
+  // the larger root.
+  const double c = *vh * GasConstAirKJPerKgK;
+  const double quadratic = c * b;
+  const double linear = c * (a + b * k) + GramsPerKg * p->PAtmKPa * p->CpAir;
+  const double constant = c * a * k - GramsPerKg * p->PAtmKPa * h;
+  const double disc = linear * linear - 4.0 * quadratic * constant;
+  std::optional<Bracket> guess;
+  if (disc >= 0.0) {
+    const double q = -0.5 * (linear + std::copysign(std::sqrt(disc), linear));
+    const double t = std::max(q / quadratic, constant / q);
+    double sh;
+    double sv;
+    if (!Failed(shAt(t, &sh)) && !Failed(SvFromDbSh(p, &t, &sh, &sv))) {
+      // d/dt of 1000 P (h - Cpa t) / (R (t + K)(a + b t)), as a fraction of its value
+      const double relativeSlope = p->CpAir / (h - p->CpAir * t) + 1.0 / (t + k) + b / (a + b * t);
+      constexpr double MarginsWide = 1.5;
+      const double halfWidth = MarginsWide * VolumetricAtEnthalpyMarginFactor *
+                                   (errorScale(t, sh, sv) + 2.0 * *vh) / (*vh * relativeSlope) +
+                               ClosedFormSlack * (std::fabs(t) + k);
+      if (std::isfinite(halfWidth) && halfWidth > 0.0) {
+        guess = Bracket{t - halfWidth, t + halfWidth};
+      }
+    }
+  }
+  return CertifiedStepSearch(
+      family, *vh, Overshoot::Below,
+      [&](double s) {
+        Reading reading{StatusFailed, 0.0, 0.0};
+        double sh;
+        if (Failed(shAt(s, &sh))) return reading;
+        double sv;
+        if (Failed(SvFromDbSh(p, &s, &sh, &sv))) return reading;
+        reading.Status = VhFromDbSh(p, &s, &sh, &reading.Value);
+        reading.ErrorScale = errorScale(s, sh, sv);
+        return reading;
+      },
+      WholeRange, result, guess, VolumetricAtEnthalpyMarginFactor);
 }
 
 // The relations of (dry bulb, relative humidity) rise with the dry bulb for a positive relative
@@ -1124,20 +1202,6 @@ int32_t DbFromRhVh(PsychroParams* p, const double* rh, const double* vh, double*
   return CertifiedStepSearch(TemperatureSearch(p), *vh, Overshoot::Above, density,
                              SatPressureBranches, result, guess);
 }
-
-// VhFromDbSh's rounding error, measured against long double over 4.5 million points (-270..1000
-// °C, humidity ratios 1e-12..1 kg/kg(DA), at 40, 101.325 and 120 kPa), never exceeded 6.1e-16
-// of its value: a margin of 1e-13 of it stays over a hundred times above that.
-constexpr double VolumetricMarginFactor = 1e-13;
-// Relative, the closed-form crossing's own rounding.
-constexpr double ClosedFormSlack = 1e-14;
-
-// The volume of air of a given enthalpy, SvFromDbSh(t, ShFromEnhDb(h, t)), measured likewise
-// over 4.8 million points (-270..1000 °C, -300..3000 kcal/kg and enthalpies within a millionth
-// of the dry air's, both unit modes, the three pressures), never erred by more than 5.8e-16 of
-// its error scale, (R / P)|t + K| (1 + M (|h| + |Cpa t|) / |Cpv t + L|): the humidity ratio
-// loses digits where h - Cpa t cancels.
-constexpr double VolumeAtEnthalpyMarginFactor = 1e-13;
 
 int32_t DbFromShVh(PsychroParams* p, const double* sh, const double* vh, double* result) {
   const SearchFamily family = TemperatureSearch(p);

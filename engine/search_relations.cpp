@@ -33,6 +33,9 @@ struct MagnusCurve {
 constexpr MagnusCurve MagnusWater{6.112, 17.62, 243.12};
 constexpr MagnusCurve MagnusIce{6.112, 22.46, 272.62};
 constexpr double GuessHalfWidth = 0.25;  // °C either side of a guessed crossing
+// A bracket found from a model of the relation reaches this many margins either side of its
+// crossing, so that its two readings are the certificates.
+constexpr double MarginsWide = 1.5;
 
 const MagnusCurve& MagnusAt(double t) { return t < 0.0 ? MagnusIce : MagnusWater; }
 
@@ -171,7 +174,6 @@ class NewtonBracket {
   static constexpr int MaxNewtonSteps = 8;
   static constexpr double Settled = 3e-5;       // °C
   static constexpr double CurvaturePerK = 0.1;  // above f'' / 2f'
-  static constexpr double MarginsWide = 1.5;
 
   Relation relation_;
   double target_;
@@ -1078,6 +1080,45 @@ constexpr double VolumetricMarginFactor = 1e-13;
 // Relative, the closed-form crossing's own rounding.
 constexpr double ClosedFormSlack = 1e-14;
 
+// The bracket around a crossing t found in closed form: MarginsWide margins over the slope,
+// plus the closed form's own rounding; none where that is not a number.
+std::optional<Bracket> ClosedFormBracket(const PsychroParams* p, double t, double margin,
+                                         double slope) {
+  const double halfWidth =
+      MarginsWide * margin / slope + ClosedFormSlack * (std::fabs(t) + p->KelvinOffset);
+  if (!std::isfinite(halfWidth) || !(halfWidth > 0.0)) return std::nullopt;
+  return Bracket{t - halfWidth, t + halfWidth};
+}
+
+// The larger root of quadratic t^2 + linear t + constant = 0 (quadratic > 0), without the
+// cancellation of the textbook formula; none where there is no real root.
+std::optional<double> LargerRoot(double quadratic, double linear, double constant) {
+  const double disc = linear * linear - 4.0 * quadratic * constant;
+  if (!(disc >= 0.0)) return std::nullopt;
+  const double q = -0.5 * (linear + std::copysign(std::sqrt(disc), linear));
+  return std::max(q / quadratic, constant / q);
+}
+
+// Air of enthalpy h (kcal/kg(DA)) at dry bulb t: sh = (h - Cpa t) / (Cpv t + L), so
+// M sh + 1 = (a + b t) / (L + Cpv t) with a = M h + L and b = Cpv - M Cpa.
+struct EnthalpyForm {
+  double H;
+  double A;
+  double B;
+};
+
+EnthalpyForm EnthalpyFormOf(const PsychroParams* p, double enh) {
+  const double h = p->UnitMode == UnitModeHPa ? enh / p->KcalToKJ : enh;
+  return {h, MolarMassRatioAirToWater * h + p->LatentVap,
+          p->CpVapour - MolarMassRatioAirToWater * p->CpAir};
+}
+
+// How many digits the humidity ratio of EnthalpyForm loses where h - Cpa t cancels: its
+// rounding error stays below a few units in the last place of this.
+double RatioAtEnthalpyErrorScale(const PsychroParams* p, double h, double t) {
+  return (std::fabs(h) + std::fabs(p->CpAir * t)) / std::fabs(p->CpVapour * t + p->LatentVap);
+}
+
 // The volume of air of a given enthalpy, SvFromDbSh(t, ShFromEnhDb(h, t)), measured likewise
 // over 4.8 million points (-270..1000 °C, -300..3000 kcal/kg and enthalpies within a millionth
 // of the dry air's, both unit modes, the three pressures), never erred by more than 5.8e-16 of
@@ -1098,9 +1139,7 @@ int32_t DbFromEnhVh(PsychroParams* p, const double* enh, const double* vh, doubl
   // 1000 P (h - Cpa t) / (R (t + K)(a + b t)), a = M h + L, b = Cpv - M Cpa. Where b > 0 and
   // a + b t > 0 at the search's start, it falls with t while h - Cpa t > 0 and is negative
   // after: no trial value past the crossing of a positive target comes back below it.
-  const double h = p->UnitMode == UnitModeHPa ? *enh / p->KcalToKJ : *enh;
-  const double a = MolarMassRatioAirToWater * h + p->LatentVap;
-  const double b = p->CpVapour - MolarMassRatioAirToWater * p->CpAir;
+  const auto [h, a, b] = EnthalpyFormOf(p, *enh);
   const double k = p->KelvinOffset;
   const bool falling = b > 0.0 && std::isfinite(h) && a + b * family.Start > 0.0 &&
                        family.Start + k > 0.0 && -p->LatentVap / p->CpVapour < family.Start;
@@ -1111,8 +1150,7 @@ int32_t DbFromEnhVh(PsychroParams* p, const double* enh, const double* vh, doubl
   // The absolute humidity's error scale at t: the humidity ratio loses digits where h - Cpa t
   // cancels, and the volume through M sh + 1 with it.
   auto errorScale = [&](double t, double sh, double sv) {
-    const double shError =
-        (std::fabs(h) + std::fabs(p->CpAir * t)) / std::fabs(p->CpVapour * t + p->LatentVap);
+    const double shError = RatioAtEnthalpyErrorScale(p, h, t);
     const double moist = std::fabs(MolarMassRatioAirToWater * sh + 1.0);
     return GramsPerKg / std::fabs(sv) *
            (std::fabs(sh) + shError * (1.0 + MolarMassRatioAirToWater * std::fabs(sh) / moist));
@@ -1120,27 +1158,18 @@ int32_t DbFromEnhVh(PsychroParams* p, const double* enh, const double* vh, doubl
   // Where it is vh: c b t^2 + (c (a + b K) + 1000 P Cpa) t + (c a K - 1000 P h) = 0, c = vh R,
   // the larger root.
   const double c = *vh * GasConstAirKJPerKgK;
-  const double quadratic = c * b;
-  const double linear = c * (a + b * k) + GramsPerKg * p->PAtmKPa * p->CpAir;
-  const double constant = c * a * k - GramsPerKg * p->PAtmKPa * h;
-  const double disc = linear * linear - 4.0 * quadratic * constant;
+  const auto crossing = LargerRoot(c * b, c * (a + b * k) + GramsPerKg * p->PAtmKPa * p->CpAir,
+                                   c * a * k - GramsPerKg * p->PAtmKPa * h);
   std::optional<Bracket> guess;
-  if (disc >= 0.0) {
-    const double q = -0.5 * (linear + std::copysign(std::sqrt(disc), linear));
-    const double t = std::max(q / quadratic, constant / q);
-    double sh;
-    double sv;
-    if (!Failed(shAt(t, &sh)) && !Failed(SvFromDbSh(p, &t, &sh, &sv))) {
-      // d/dt of 1000 P (h - Cpa t) / (R (t + K)(a + b t)), as a fraction of its value
-      const double relativeSlope = p->CpAir / (h - p->CpAir * t) + 1.0 / (t + k) + b / (a + b * t);
-      constexpr double MarginsWide = 1.5;
-      const double halfWidth = MarginsWide * VolumetricAtEnthalpyMarginFactor *
-                                   (errorScale(t, sh, sv) + 2.0 * *vh) / (*vh * relativeSlope) +
-                               ClosedFormSlack * (std::fabs(t) + k);
-      if (std::isfinite(halfWidth) && halfWidth > 0.0) {
-        guess = Bracket{t - halfWidth, t + halfWidth};
-      }
-    }
+  double sh;
+  double sv;
+  if (crossing && !Failed(shAt(*crossing, &sh)) && !Failed(SvFromDbSh(p, &*crossing, &sh, &sv))) {
+    const double t = *crossing;
+    // d/dt of 1000 P (h - Cpa t) / (R (t + K)(a + b t)), as a fraction of its value
+    const double relativeSlope = p->CpAir / (h - p->CpAir * t) + 1.0 / (t + k) + b / (a + b * t);
+    guess = ClosedFormBracket(
+        p, t, VolumetricAtEnthalpyMarginFactor * (errorScale(t, sh, sv) + 2.0 * *vh),
+        *vh * relativeSlope);
   }
   return CertifiedStepSearch(
       family, *vh, Overshoot::Below,
@@ -1222,18 +1251,14 @@ int32_t DbFromShVh(PsychroParams* p, const double* sh, const double* vh, double*
   }
   // A positive humidity ratio over a volume that grows with the dry bulb: the absolute humidity
   // falls with it, through every rounded operation. Its crossing is the dry bulb whose volume
-  // at sh holds sh at vh, in closed form, a few units in the last place off; the bracket is a
-  // margin and a half wide either side of it.
-  constexpr double MarginsWide = 1.5;
+  // at sh holds sh at vh, in closed form, a few units in the last place off.
   const double volume = *sh * GramsPerKg / *vh;
   double db;
   std::optional<Bracket> guess;
   if (!Failed(DbFromSvSh(p, &volume, sh, &db))) {
-    // The margin over the slope vh / (db + K) of the absolute humidity.
-    const double halfWidth =
-        MarginsWide * 3.0 * VolumetricMarginFactor * std::fabs(db + p->KelvinOffset) +
-        ClosedFormSlack * (std::fabs(db) + p->KelvinOffset);
-    guess = Bracket{db - halfWidth, db + halfWidth};
+    // The reading, the target and the error scale are all about vh; its slope is vh / (db + K).
+    guess = ClosedFormBracket(p, db, 3.0 * VolumetricMarginFactor * *vh,
+                              *vh / std::fabs(db + p->KelvinOffset));
   }
   return CertifiedStepSearch(
       family, *vh, Overshoot::Below,
@@ -1308,11 +1333,13 @@ int32_t DbFromSvEnh(PsychroParams* p, const double* sv, const double* enh, doubl
   // a = M h + L, b = Cpv - M Cpa. Its slope has the sign of
   // N(t) = b Cpv t^2 + 2 b L t + (a + b K) L - Cpv a K, which rises from t = -L / Cpv on when
   // b > 0: if N is positive at the search's start, the volume rises over every trial value.
-  const double h = p->UnitMode == UnitModeHPa ? *enh / p->KcalToKJ : *enh;
-  const double a = MolarMassRatioAirToWater * h + p->LatentVap;
-  const double b = p->CpVapour - MolarMassRatioAirToWater * p->CpAir;
+  const auto [h, a, b] = EnthalpyFormOf(p, *enh);
   const double k = p->KelvinOffset;
   const double latent = p->LatentVap;
+  auto errorScale = [&](double t) {
+    return GasConstAirKJPerKgK / p->PAtmKPa * std::fabs(t + k) *
+           (1.0 + MolarMassRatioAirToWater * RatioAtEnthalpyErrorScale(p, h, t));
+  };
   auto slopeSign = [&](double t) {
     return b * p->CpVapour * t * t + 2.0 * b * latent * t + (a + b * k) * latent -
            p->CpVapour * a * k;
@@ -1327,23 +1354,13 @@ int32_t DbFromSvEnh(PsychroParams* p, const double* sv, const double* enh, doubl
   // Where the volume is sv: b t^2 + (a + b K - c Cpv) t + (a K - c L) = 0, c = sv P / R, the
   // larger root.
   const double c = *sv * p->PAtmKPa / GasConstAirKJPerKgK;
-  const double linear = a + b * k - c * p->CpVapour;
-  const double constant = a * k - c * latent;
-  const double disc = linear * linear - 4.0 * b * constant;
+  const auto crossing = LargerRoot(b, a + b * k - c * p->CpVapour, a * k - c * latent);
   std::optional<Bracket> guess;
-  if (disc >= 0.0) {
-    const double q = -0.5 * (linear + std::copysign(std::sqrt(disc), linear));
-    const double t = std::max(q / b, constant / q);
+  if (crossing) {
+    const double t = *crossing;
     const double d = p->CpVapour * t + latent;
-    const double errorScale =
-        GasConstAirKJPerKgK / p->PAtmKPa * std::fabs(t + k) *
-        (1.0 + MolarMassRatioAirToWater * (std::fabs(h) + std::fabs(p->CpAir * t)) / std::fabs(d));
-    const double slope = GasConstAirKJPerKgK / p->PAtmKPa * slopeSign(t) / (d * d);
-    constexpr double MarginsWide = 1.5;
-    const double halfWidth =
-        MarginsWide * VolumeAtEnthalpyMarginFactor * (errorScale + 2.0 * *sv) / slope +
-        ClosedFormSlack * (std::fabs(t) + k);
-    if (std::isfinite(halfWidth) && halfWidth > 0.0) guess = Bracket{t - halfWidth, t + halfWidth};
+    guess = ClosedFormBracket(p, t, VolumeAtEnthalpyMarginFactor * (errorScale(t) + 2.0 * *sv),
+                              GasConstAirKJPerKgK / p->PAtmKPa * slopeSign(t) / (d * d));
   }
   return CertifiedStepSearch(
       family, *sv, Overshoot::Above,
@@ -1352,10 +1369,7 @@ int32_t DbFromSvEnh(PsychroParams* p, const double* sv, const double* enh, doubl
         double sh;
         if (Failed(ShFromEnhDb(p, enh, &s, &sh))) return reading;
         reading.Status = SvFromDbSh(p, &s, &sh, &reading.Value);
-        const double d = p->CpVapour * s + latent;
-        reading.ErrorScale = GasConstAirKJPerKgK / p->PAtmKPa * std::fabs(s + k) *
-                             (1.0 + MolarMassRatioAirToWater *
-                                        (std::fabs(h) + std::fabs(p->CpAir * s)) / std::fabs(d));
+        reading.ErrorScale = errorScale(s);
         return reading;
       },
       WholeRange, result, guess, VolumeAtEnthalpyMarginFactor);

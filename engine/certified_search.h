@@ -212,7 +212,7 @@ class CertifiedSearch {
   // The largest trial value a piece can hold: just under its upper bound, or for the last piece
   // as far as the probe cap lets the first level go.
   double Top(size_t i) const {
-    if (i < pieces_.Count) return std::nextafter(pieces_.Bounds[i], -Infinity);
+    if (i < pieces_.Count) return TrialValuesBelowUpTo(family_, pieces_.Bounds[i]);
     return family_.Start + family_.FirstStep * (MaxProbesBelowTarget + 2.0);
   }
 

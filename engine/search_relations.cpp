@@ -326,8 +326,8 @@ class WetBulbAbove {
         atWb_{wb},
         aboveWb_{wb + Gap},
         firstGrid_{FirstGridAtOrAbove(p, wb)},
-        branchTops_{Fixed{std::nextafter(IceBranchEndC, -1.0)},
-                    Fixed{std::nextafter(WaterBranchEndC, 0.0)}},
+        branchTops_{Fixed{TrialValuesBelowUpTo(TemperatureSearch(p), IceBranchEndC)},
+                    Fixed{TrialValuesBelowUpTo(TemperatureSearch(p), WaterBranchEndC)}},
         branchEntries_{EntryAt(p, IceBranchEndC), EntryAt(p, WaterBranchEndC)} {}
 
   ProbeOutcome operator()(double db, double sh) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -25,6 +26,24 @@ inline SearchFamily TemperatureSearch(const PsychroParams* p) { return {-270.0, 
 // Humidity ratios, kg/kg(DA): from -TolSH in steps of 0.01 down to 0.00001 (four sizes).
 inline SearchFamily HumidityRatioSearch(const PsychroParams* p) {
   return {-p->TolSH, 0.01, p->TolSH};
+}
+
+// Trial values are sums of the start and of steps above the tolerance, all whole multiples of the
+// smallest step's unit in the last place, so none lies closer to 0 than that unit: at least this
+// for a tolerance of at least 2^53 times it.
+inline constexpr double NearestTrialValueToZero = 0x1p-100;
+
+// A value at or above every trial value below `bound`, and below it: the double just under it,
+// except that below 0 it stops at minus NearestTrialValueToZero. A probe read just under 0 would
+// otherwise compute with subnormal numbers, which the processor handles some hundred times more
+// slowly.
+inline double TrialValuesBelowUpTo(const SearchFamily& family, double bound) {
+  const double below = std::nextafter(bound, -std::numeric_limits<double>::infinity());
+  const bool gapBelowZero = family.Tolerance >= 0x1p53 * NearestTrialValueToZero;
+  if (gapBelowZero && below < 0.0 && below > -NearestTrialValueToZero) {
+    return -NearestTrialValueToZero;
+  }
+  return below;
 }
 
 // Whether the probe overshoots the target when strictly above it (a probe rising with the

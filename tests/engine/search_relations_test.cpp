@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <vector>
 
 #include "engine/step_search.h"
@@ -140,6 +142,40 @@ TEST(StepSearch, UsesTenTemperatureStepSizesAndNeverProbesTheStart) {
   }
   // The tenth size, 10 times 0.1 nine times over, is just above the 1e-8 tolerance.
   EXPECT_NEAR(smallestStep, 1e-8, 1e-12);
+}
+
+// Readings just under 0 stop at minus the gap, which holds only if no trial value lies in it:
+// searches that close in on 0 from either side, by sums that round, meet values down to a few
+// 1e-17 from it.
+TEST(StepSearch, MeetsNoTrialValueBetweenZeroAndItsGap) {
+  const PsychroParams p = InitPsychroParams();
+  const double targets[] = {0.0, 1e-30, -1e-30, 2.2e-16, -5.5e-17, 1e-9, -3e-9, 4.4e-13};
+  size_t nearZero = 0;
+  for (const SearchFamily& family : {TemperatureSearch(&p), HumidityRatioSearch(&p)}) {
+    const double ceiling = TrialValuesBelowUpTo(family, 0.0);
+    EXPECT_EQ(ceiling, -NearestTrialValueToZero);
+    for (const double target : targets) {
+      double result = 0.0;
+      StepSearch(
+          family, target, Overshoot::Above,
+          [&](double s, double* value) {
+            EXPECT_FALSE(s != 0.0 && std::fabs(s) < NearestTrialValueToZero) << s;
+            if (s < 0.0) {
+              EXPECT_LE(s, ceiling);
+            }
+            if (s != 0.0 && std::fabs(s) < 1e-12) ++nearZero;
+            *value = s;
+            return StatusOk;
+          },
+          &result);
+    }
+  }
+  // The sums do come close to 0, or the check says nothing.
+  EXPECT_GT(nearZero, 0u);
+  // Elsewhere, and under a tolerance too fine to keep the gap, the double just under the bound.
+  EXPECT_EQ(TrialValuesBelowUpTo(TemperatureSearch(&p), 100.0), std::nextafter(100.0, 0.0));
+  const SearchFamily fine{-1.0, 0.1, 1e-20};
+  EXPECT_EQ(TrialValuesBelowUpTo(fine, 0.0), -std::numeric_limits<double>::denorm_min());
 }
 
 TEST(StepSearch, TreatsAProbeEqualToTheTargetAsNotOvershootingUntilTheCap) {

@@ -21,9 +21,11 @@ struct BranchCurve {
 constexpr BranchCurve IceCurve{-6024.5282, 24.7219, 0.010613868, -0.000013198825, -0.49382577};
 constexpr BranchCurve WaterCurve{-6096.9385, 16.635794, -0.02711193, 0.00001673952, 2.433502};
 
-double BranchHPa(const BranchCurve& c, double tk) {
-  return std::exp(c.A / tk + c.B + c.C * tk + c.D * tk * tk + c.E * std::log(tk));
+double BranchLogHPa(const BranchCurve& c, double tk) {
+  return c.A / tk + c.B + c.C * tk + c.D * tk * tk + c.E * std::log(tk);
 }
+
+double BranchHPa(const BranchCurve& c, double tk) { return std::exp(BranchLogHPa(c, tk)); }
 
 // Wagner and Pruss.
 double IapwsHPa(double tk) {
@@ -51,6 +53,12 @@ int32_t SatPressure(PsychroParams* p, const double* t, double* result) {
     return StatusFailed;
   }
   return StoreFinite(p->UnitMode == UnitModeHPa ? hPa : hPa * p->HPaToMmHg, result);
+}
+
+double SatPressureLogHPa(double t) {
+  const double tk = t + CelsiusToKelvin;
+  if (!(tk > 0.0) || !(t < WaterBranchEndC)) return std::numeric_limits<double>::quiet_NaN();
+  return BranchLogHPa(t < IceBranchEndC ? IceCurve : WaterCurve, tk);
 }
 
 double SatPressureLogSlope(double t) {

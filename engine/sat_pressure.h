@@ -17,6 +17,10 @@ inline constexpr double CriticalTemperatureC = 373.946;
 // critical temperature up.
 int32_t SatPressure(PsychroParams* p, const double* t, double* result);
 
+// ln(SatPressure in hPa) at t °C over ice or over water, without its exponential; NaN elsewhere.
+// Only for estimates: the searches' results never depend on it.
+double SatPressureLogHPa(double t);
+
 // d ln(SatPressure) / dt at t °C, per K, over ice or over water; NaN elsewhere. Only for
 // estimates: the searches' results never depend on it.
 double SatPressureLogSlope(double t);

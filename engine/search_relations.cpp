@@ -242,23 +242,34 @@ class WetBulbGuess {
   // Takes the next step; whether another is wanted.
   bool Step() {
     if (exact_) return exact_->Step();
+    return MagnusStep() || StartExact(db_);
+  }
+
+  // Takes the next of Magnus's steps only; whether another is wanted.
+  bool MagnusStep() {
     if (magnusSteps_ == MagnusSteps || !std::isfinite(t_)) return false;
     ++magnusSteps_;
     const MagnusCurve& m = MagnusAt(t_);
     const double perC = 1.0 / (m.C + t_);
     const double pws = m.A * std::exp(m.B * t_ * perC);
     if (!(pws < pressureHPa_)) {
-      magnusSteps_ = MagnusSteps;
+      t_ = std::numeric_limits<double>::quiet_NaN();
       return false;
     }
     const EnergyBalance::Sloped at = magnus_.At(t_, pws, m.B * m.C * perC * perC);
     const double move = (at.Value - db_) / at.Slope;
     t_ -= move;
-    if (std::isfinite(t_) && (std::fabs(move) < Converged || magnusSteps_ == MagnusSteps)) {
-      exact_.emplace(ExactEnergyBalance{p_, EnergyBalance(p_, sh_, p_->PAtmMmHg)}, db_, t_,
-                     CertifiedMarginFactor);
-    }
-    return std::isfinite(t_);
+    if (std::fabs(move) < Converged) magnusSteps_ = MagnusSteps;
+    return magnusSteps_ < MagnusSteps && std::isfinite(t_);
+  }
+
+  // Goes on from where Magnus's steps got with exact ones, towards the wet bulb at dry bulb
+  // `db`; whether a step is wanted.
+  bool StartExact(double db) {
+    if (!std::isfinite(t_)) return false;
+    exact_.emplace(ExactEnergyBalance{p_, EnergyBalance(p_, sh_, p_->PAtmMmHg)}, db, t_,
+                   CertifiedMarginFactor);
+    return true;
   }
 
   std::optional<Bracket> Result() const { return exact_ ? exact_->Result() : std::nullopt; }
@@ -911,6 +922,33 @@ int32_t WbAndDpFromDbSh(PsychroParams* p, const double* db, const double* sh, do
   return DewPointOf(p, DbAtRatioAndRh(p, *sh, &Saturated, dewPoint.Result(), dp), dp);
 }
 
+int32_t DbThenWbAndDpFromRhSh(PsychroParams* p, AirState* a, DryBulbStep between) {
+  const double magnusDb = MagnusDbAtRatio(p, a->SH, a->RH);
+  if (!(a->RH > 0.0) || !(a->SH > 0.0) || a->SH > SearchlessShLimit || !std::isfinite(magnusDb)) {
+    if (Failed(DbFromRhSh(p, &a->RH, &a->SH, &a->DB)) || Failed(between(p, a))) {
+      return StatusFailed;
+    }
+    return WbAndDpFromDbSh(p, &a->DB, &a->SH, &a->WB, &a->DP);
+  }
+  // The dew point and the dry bulb need only the inputs, and the wet bulb's steps on Magnus's
+  // curve need only a rough dry bulb: the three go in turn, each waiting for its own readings.
+  NewtonBracket<RatioAtRh> dryBulb = RatioGuess(p, a->SH, &a->RH);
+  NewtonBracket<RatioAtRh> dewPoint = RatioGuess(p, a->SH, &Saturated);
+  WetBulbGuess wetBulb(p, magnusDb, a->SH);
+  for (bool more = true; more;) {
+    more = dryBulb.Step();
+    more = dewPoint.Step() || more;
+    more = wetBulb.MagnusStep() || more;
+  }
+  if (Failed(DbAtRatioAndRh(p, a->SH, &a->RH, dryBulb.Result(), &a->DB)) ||
+      Failed(between(p, a))) {
+    return StatusFailed;
+  }
+  for (bool more = wetBulb.StartExact(a->DB); more;) more = wetBulb.Step();
+  if (Failed(WetBulbSearch(p, &a->DB, &a->SH, wetBulb.Result(), &a->WB))) return StatusFailed;
+  return DewPointOf(p, DbAtRatioAndRh(p, a->SH, &Saturated, dewPoint.Result(), &a->DP), &a->DP);
+}
+
 int32_t ShFromDbWb(PsychroParams* p, const double* db, const double* wb, double* result) {
   WetBulbAbove above(p, *wb);
   return ShFromDbWbBy(p, above, *db, result);
@@ -1210,12 +1248,22 @@ int32_t DbFromRhVh(PsychroParams* p, const double* rh, const double* vh, double*
     return reading;
   };
   // On Magnus's curve the vapour pressure pv = VH (K + t) / 216.674 at a dry bulb t whose own
-  // pressure it is at rh: the kelvins change little, so a few rounds settle t.
-  constexpr int MagnusRounds = 3;
+  // pressure it is at rh: the kelvins change little, so a round puts t within a degree or two.
   constexpr double StartC = 20.0;
-  double start = StartC;
-  for (int n = 0; n < MagnusRounds; ++n) {
-    start = MagnusDewPoint(*vh * (p->KelvinOffset + start) / VapourDensityFactor * Saturated / *rh);
+  double start =
+      MagnusDewPoint(*vh * (p->KelvinOffset + StartC) / VapourDensityFactor * Saturated / *rh);
+  // Then Newton's steps on the logarithm of the relation, ln pws(t) - ln(K + t), nearly
+  // straight and without an exponential, settle t to within 1e-10 °C or so: one exact step
+  // then settles too.
+  const double logTarget = std::log(*vh / VapourDensityFactor * Saturated / *rh);
+  constexpr int MaxLogSteps = 6;
+  constexpr double LogSettled = 1e-4;  // °C
+  for (int n = 0; n < MaxLogSteps && std::isfinite(start); ++n) {
+    const double perK = 1.0 / (p->KelvinOffset + start);
+    const double move = (SatPressureLogHPa(start) - std::log(p->KelvinOffset + start) - logTarget) /
+                        (SatPressureLogSlope(start) - perK);
+    start -= move;
+    if (std::fabs(move) < LogSettled) break;
   }
   std::optional<Bracket> guess;
   if (std::isfinite(start)) {

@@ -21,6 +21,11 @@ int32_t DpFromSh(PsychroParams* p, const double* sh, double* result);
 // WbFromDbSh, then DpFromSh if it succeeds: the same results, found together faster.
 int32_t WbAndDpFromDbSh(PsychroParams* p, const double* db, const double* sh, double* wb,
                         double* dp);
+// The steps a solver takes between the dry bulb and the wet bulb, on the state's fields.
+using DryBulbStep = int32_t (*)(PsychroParams*, AirState*);
+// DbFromRhSh, then `between`, then WbAndDpFromDbSh, on the state's fields: the same results
+// and writes, found together faster.
+int32_t DbThenWbAndDpFromRhSh(PsychroParams* p, AirState* a, DryBulbStep between);
 int32_t ShFromDbWb(PsychroParams* p, const double* db, const double* wb, double* result);
 int32_t ShFromDbSv(PsychroParams* p, const double* db, const double* sv, double* result);
 int32_t ShFromSvWb(PsychroParams* p, const double* sv, const double* wb, double* result);

@@ -68,8 +68,12 @@ int32_t SolveDbVh(PsychroParams* p, AirState* a) {
 
 int32_t SolveRhSh(PsychroParams* p, AirState* a) {
   return Run(
-      p, a, [](PsychroParams* q, AirState* b) { return DbFromRhSh(q, &b->RH, &b->SH, &b->DB); },
-      Enh, Sv, WbDp, Vh);
+      p, a,
+      [](PsychroParams* q, AirState* b) {
+        return DbThenWbAndDpFromRhSh(
+            q, b, [](PsychroParams* r, AirState* c) { return Run(r, c, Enh, Sv); });
+      },
+      Vh);
 }
 
 int32_t SolveRhEnh(PsychroParams* p, AirState* a) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 #include "tests/engine/engine_test_support.h"
@@ -65,6 +66,28 @@ TEST(SatPressure, IsContinuousAcrossTheIceWaterAndIapwsBranches) {
     ASSERT_EQ(SatPressure(&p, &below, &low), 1);
     ASSERT_EQ(SatPressure(&p, &edge, &high), 1);
     EXPECT_NEAR(low / high, 1.0, 2e-3) << "at " << edge << " °C";
+  }
+}
+
+// The logarithm and its slope feed only estimates, but an estimate on the wrong branch or a
+// slope off by a factor would cost every search its bracket without any result showing it.
+TEST(SatPressure, LogAndLogSlopeFollowTheIceAndWaterBranches) {
+  PsychroParams p = InitPsychroParams();
+  p.UnitMode = UnitModeHPa;
+  for (const double t : {-150.0, -40.0, -1e-6, 0.0, 20.0, 99.99}) {
+    double hPa = 0.0;
+    ASSERT_EQ(SatPressure(&p, &t, &hPa), 1);
+    EXPECT_NEAR(SatPressureLogHPa(t), std::log(hPa), 1e-13) << "at " << t << " °C";
+    // The slope against a central difference within the branch.
+    const double h = 1e-4;
+    const double a = t < 0.0 ? t - 2.0 * h : t + h;
+    const double difference = (SatPressureLogHPa(a + h) - SatPressureLogHPa(a - h)) / (2.0 * h);
+    EXPECT_NEAR(SatPressureLogSlope(a), difference, 1e-7 * difference) << "at " << a << " °C";
+  }
+  // Only the two branches: from 100 °C and at or below absolute zero, none.
+  for (const double t : {100.0, 200.0, -273.15, -300.0}) {
+    EXPECT_TRUE(std::isnan(SatPressureLogHPa(t))) << "at " << t << " °C";
+    EXPECT_TRUE(std::isnan(SatPressureLogSlope(t))) << "at " << t << " °C";
   }
 }
 

@@ -68,4 +68,12 @@ double SatPressureLogSlope(double t) {
   return -c.A / (tk * tk) + c.C + 2.0 * c.D * tk + c.E / tk;
 }
 
+double SatPressureLogCurvature(double t) {
+  const double tk = t + CelsiusToKelvin;
+  if (!(tk > 0.0) || !(t < WaterBranchEndC)) return std::numeric_limits<double>::quiet_NaN();
+  const BranchCurve& c = t < IceBranchEndC ? IceCurve : WaterCurve;
+  const double perK = 1.0 / tk;
+  return (2.0 * c.A * perK - c.E) * perK * perK + 2.0 * c.D;
+}
+
 }  // namespace vaporin

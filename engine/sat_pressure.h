@@ -24,5 +24,7 @@ double SatPressureLogHPa(double t);
 // d ln(SatPressure) / dt at t °C, per K, over ice or over water; NaN elsewhere. Only for
 // estimates: the searches' results never depend on it.
 double SatPressureLogSlope(double t);
+// Its own slope, per K squared, likewise.
+double SatPressureLogCurvature(double t);
 
 }  // namespace vaporin

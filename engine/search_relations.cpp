@@ -78,6 +78,18 @@ double RatioSlope(double epsilon, double sh, double logSlope) {
   return sh * (epsilon + sh) / epsilon * logSlope;
 }
 
+// Its own slope, from the slope `dSh` and the second derivative of ln pv.
+double RatioCurvature(double epsilon, double sh, double dSh, double logSlope,
+                      double logCurvature) {
+  return dSh * (epsilon + 2.0 * sh) / epsilon * logSlope + RatioSlope(epsilon, sh, logCurvature);
+}
+
+// The first and second derivatives in t of a relation of (t, sh).
+struct Derivatives {
+  double Slope;
+  double Curvature;
+};
+
 // The energy balance DbFromWbSh(t, sh) = ((L - c t)(shSat - sh) + a t) / b and its slope in t,
 // from the saturation pressure at t and the slope of its logarithm, for Newton's steps: the
 // same relation as the probe's, with fewer divisions and its own rounding.
@@ -125,6 +137,8 @@ struct SlopedReading {
   double Value;
   double Slope;
   double ErrorScale;
+  // The second derivative where it is known, for Halley's step; 0 for Newton's.
+  double Curvature = 0.0;
 };
 constexpr SlopedReading NoSlopedReading{std::numeric_limits<double>::quiet_NaN(), 0.0, 0.0};
 
@@ -156,7 +170,15 @@ class NewtonBracket {
       steps_ = MaxNewtonSteps;
       return false;
     }
-    const double move = (at.Value - target_) / at.Slope;
+    const double distance = at.Value - target_;
+    double move = distance / at.Slope;
+    // Halley's step, where the curvature is known: from tens of degrees off it settles in two
+    // or three steps rather than five or six. Where it would go more than twice as far as
+    // Newton's (far out on a steep curve), Newton's.
+    const double halley = 2.0 * at.Slope * at.Slope - distance * at.Curvature;
+    if (at.Curvature != 0.0 && halley > at.Slope * at.Slope && std::isfinite(halley)) {
+      move = 2.0 * distance * at.Slope / halley;
+    }
     t_ -= move;
     if (!(std::fabs(move) < Settled)) return steps_ < MaxNewtonSteps;
     const double margin =
@@ -665,11 +687,12 @@ auto ThroughShAtRh(PsychroParams* p, const double* rh, OfDbSh ofDbSh, Scale scal
   };
 }
 
-// Newton's bracket for a probe ThroughShAtRh(p, rh, ofDbSh, scale) from `start`, with the slope
-// `slope(t, sh, dSh, value)` of the relation from the humidity ratio's own slope dSh.
-template <typename OfDbSh, typename Scale, typename Slope>
+// Newton's bracket for a probe ThroughShAtRh(p, rh, ofDbSh, scale) from `start`, with the
+// derivatives `derivatives(t, sh, dSh, d2Sh)` of the relation from the humidity ratio's own.
+template <typename OfDbSh, typename Scale, typename OfRatio>
 std::optional<Bracket> RefinedThroughShAtRh(PsychroParams* p, const double* rh, OfDbSh ofDbSh,
-                                            Scale scale, Slope slope, double target, double start) {
+                                            Scale scale, OfRatio derivatives, double target,
+                                            double start, double marginFactor) {
   const double epsilon = p->MolarMassWater / p->MolarMassAir;
   return RefinedAround(
       [&](double t) {
@@ -679,11 +702,15 @@ std::optional<Bracket> RefinedThroughShAtRh(PsychroParams* p, const double* rh, 
         if (Failed(ShFromDbRhPv(p, &t, rh, &sh, &pv)) || Failed(ofDbSh(p, &t, &sh, &value))) {
           return NoSlopedReading;
         }
-        const double dSh = RatioSlope(epsilon, sh, SatPressureLogSlope(t));
-        return SlopedReading{value, slope(t, sh, dSh, value),
-                             scale(t, sh, Amplification(p, pv), value)};
+        const double logSlope = SatPressureLogSlope(t);
+        const double dSh = RatioSlope(epsilon, sh, logSlope);
+        const double d2Sh =
+            RatioCurvature(epsilon, sh, dSh, logSlope, SatPressureLogCurvature(t));
+        const Derivatives at = derivatives(t, sh, dSh, d2Sh);
+        return SlopedReading{value, at.Slope, scale(t, sh, Amplification(p, pv), value),
+                             at.Curvature};
       },
-      target, start, CertifiedMarginFactor);
+      target, start, marginFactor);
 }
 
 using DbShRelation = int32_t (*)(PsychroParams*, const double*, const double*, double*);
@@ -691,19 +718,30 @@ using DbShRelation = int32_t (*)(PsychroParams*, const double*, const double*, d
 // The dry bulb at which ofDbSh at (t, ShFromDbRh(t, rh)) reaches `target`, for a relation that
 // moist air takes above dry air's: the crossing lies below dry air's, `dryAirDb(target, 0)`,
 // where Newton's steps on the convex relation come down without overshooting.
-template <typename Scale, typename Slope>
+template <typename Scale, typename OfRatio>
 int32_t DbAtRhBelowDryAir(PsychroParams* p, const double* rh, DbShRelation ofDbSh, Scale scale,
-                          Slope slope, double target, DbShRelation dryAirDb, double* result) {
+                          OfRatio derivatives, double target, DbShRelation dryAirDb,
+                          double marginFactor, double* result) {
   double dryAir;
   const double dryAirSh = 0.0;
   const std::optional<Bracket> guess =
       Failed(dryAirDb(p, &target, &dryAirSh, &dryAir))
           ? std::nullopt
-          : RefinedThroughShAtRh(p, rh, ofDbSh, scale, slope, target, dryAir);
+          : RefinedThroughShAtRh(p, rh, ofDbSh, scale, derivatives, target, dryAir,
+                                 marginFactor);
   return CertifiedStepSearch(TemperatureSearch(p), target, Overshoot::Above,
                              ThroughShAtRh(p, rh, ofDbSh, scale), SatPressureBranches, result,
-                             guess);
+                             guess, marginFactor);
 }
+
+// The volume and the enthalpy through ShFromDbRh, against the same formulas (saturation
+// pressure included) in long double (x87) over 4.9 million random points (-270..373.9 °C,
+// relative humidities 0.01..100 % and exactly 100 %, 40, 101.325 and 120 kPa, both unit modes):
+// relative to the probe's error scale, at most 2.6e-15 for the volume and 3.7e-14 for the
+// enthalpy (its scale in kcal under either unit mode). Each margin stays 250 times above that
+// before the value and target terms are added.
+constexpr double VolumeAtRhMarginFactor = 1e-12;
+constexpr double EnthalpyAtRhMarginFactor = 1e-11;
 
 // A probe at trial dry bulb s that first finds a humidity ratio there, then evaluates a
 // relation of (s, that humidity ratio). A failure of either step is a failed probe.
@@ -1332,12 +1370,15 @@ int32_t DbFromRhEnh(PsychroParams* p, const double* rh, const double* enh, doubl
     return std::fabs(p->CpVapour * s + p->LatentVap) * std::fabs(sh) * amplification +
            std::fabs(p->CpAir * s);
   };
-  auto slope = [p](double t, double sh, double dSh, double) {
-    const double kcal = p->CpVapour * sh + (p->CpVapour * t + p->LatentVap) * dSh + p->CpAir;
-    return p->UnitMode == UnitModeHPa ? kcal * p->KcalToKJ : kcal;
+  auto derivatives = [p](double t, double sh, double dSh, double d2Sh) {
+    const double latent = p->CpVapour * t + p->LatentVap;
+    const double unit = p->UnitMode == UnitModeHPa ? p->KcalToKJ : 1.0;
+    return Derivatives{(p->CpVapour * sh + latent * dSh + p->CpAir) * unit,
+                       (2.0 * p->CpVapour * dSh + latent * d2Sh) * unit};
   };
   // Moist air holds more enthalpy than dry air at its dry bulb.
-  return DbAtRhBelowDryAir(p, rh, EnhFromDbSh, scale, slope, *enh, DbFromEnhSh, result);
+  return DbAtRhBelowDryAir(p, rh, EnhFromDbSh, scale, derivatives, *enh, DbFromEnhSh,
+                           EnthalpyAtRhMarginFactor, result);
 }
 
 int32_t DbFromRhWb(PsychroParams* p, const double* rh, const double* wb, double* result) {
@@ -1363,14 +1404,16 @@ int32_t DbFromRhSv(PsychroParams* p, const double* rh, const double* sv, double*
   auto scale = [](double, double sh, double amplification, double value) {
     return std::fabs(value) * (1.0 + MolarMassRatioAirToWater * std::fabs(sh) * amplification);
   };
-  auto slope = [p](double t, double sh, double dSh, double) {
-    return GasConstAirKJPerKgK *
-           (MolarMassRatioAirToWater * sh + 1.0 +
-            (t + p->KelvinOffset) * MolarMassRatioAirToWater * dSh) /
-           p->PAtmKPa;
+  auto derivatives = [p](double t, double sh, double dSh, double d2Sh) {
+    const double perPressure = GasConstAirKJPerKgK / p->PAtmKPa;
+    const double kelvins = t + p->KelvinOffset;
+    return Derivatives{
+        perPressure * (MolarMassRatioAirToWater * (sh + kelvins * dSh) + 1.0),
+        perPressure * MolarMassRatioAirToWater * (2.0 * dSh + kelvins * d2Sh)};
   };
   // Moist air takes more room than dry air at its dry bulb.
-  return DbAtRhBelowDryAir(p, rh, SvFromDbSh, scale, slope, *sv, DbFromSvSh, result);
+  return DbAtRhBelowDryAir(p, rh, SvFromDbSh, scale, derivatives, *sv, DbFromSvSh,
+                           VolumeAtRhMarginFactor, result);
 }
 
 int32_t DbFromSvEnh(PsychroParams* p, const double* sv, const double* enh, double* result) {

@@ -71,7 +71,7 @@ TEST(SatPressure, IsContinuousAcrossTheIceWaterAndIapwsBranches) {
 
 // The logarithm and its slope feed only estimates, but an estimate on the wrong branch or a
 // slope off by a factor would cost every search its bracket without any result showing it.
-TEST(SatPressure, LogAndLogSlopeFollowTheIceAndWaterBranches) {
+TEST(SatPressure, LogAndItsDerivativesFollowTheIceAndWaterBranches) {
   PsychroParams p = InitPsychroParams();
   p.UnitMode = UnitModeHPa;
   for (const double t : {-150.0, -40.0, -1e-6, 0.0, 20.0, 99.99}) {
@@ -83,11 +83,15 @@ TEST(SatPressure, LogAndLogSlopeFollowTheIceAndWaterBranches) {
     const double a = t < 0.0 ? t - 2.0 * h : t + h;
     const double difference = (SatPressureLogHPa(a + h) - SatPressureLogHPa(a - h)) / (2.0 * h);
     EXPECT_NEAR(SatPressureLogSlope(a), difference, 1e-7 * difference) << "at " << a << " °C";
+    const double curvature = (SatPressureLogSlope(a + h) - SatPressureLogSlope(a - h)) / (2.0 * h);
+    EXPECT_NEAR(SatPressureLogCurvature(a), curvature, 1e-6 * std::fabs(curvature))
+        << "at " << a << " °C";
   }
   // Only the two branches: from 100 °C and at or below absolute zero, none.
   for (const double t : {100.0, 200.0, -273.15, -300.0}) {
     EXPECT_TRUE(std::isnan(SatPressureLogHPa(t))) << "at " << t << " °C";
     EXPECT_TRUE(std::isnan(SatPressureLogSlope(t))) << "at " << t << " °C";
+    EXPECT_TRUE(std::isnan(SatPressureLogCurvature(t))) << "at " << t << " °C";
   }
 }
 

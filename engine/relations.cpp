@@ -60,7 +60,7 @@ int32_t ShFromDbRhPv(PsychroParams* p, const double* db, const double* rh, doubl
   *result = 0.0;
   *pv = 0.0;
   double pws;
-  if (Failed(SatPressure(p, db, &pws))) return StatusFailed;
+  if (Failed(ProbeSatPressure(p, db, &pws))) return StatusFailed;
   *pv = pws * *rh / Percent;
   return ShFromPv(p, &p->PAtmMmHg, pv, result);
 }
@@ -126,7 +126,7 @@ int32_t VhFromDbRh(PsychroParams* p, const double* db, const double* rh, double*
   const UnitModeScope mode(p, UnitModeHPa);
   *result = 0.0;
   double pws;
-  if (Failed(SatPressure(p, db, &pws))) return StatusFailed;
+  if (Failed(ProbeSatPressure(p, db, &pws))) return StatusFailed;
   const double pv = pws * *rh / Percent;
   return StoreFinite(pv * VapourDensityFactor / (p->KelvinOffset + *db), result);
 }

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "engine/finite_result.h"
+#include "engine/step_search.h"
 
 namespace vaporin {
 
@@ -53,6 +54,15 @@ int32_t SatPressure(PsychroParams* p, const double* t, double* result) {
     return StatusFailed;
   }
   return StoreFinite(p->UnitMode == UnitModeHPa ? hPa : hPa * p->HPaToMmHg, result);
+}
+
+int32_t ProbeSatPressure(PsychroParams* p, const double* t, double* result) {
+  // The searches' readings at the top of the ice branch: see TrialValuesBelowUpTo.
+  constexpr double IceTopC = -NearestTrialValueToZero;
+  if (*t != IceTopC) return SatPressure(p, t, result);
+  static const double iceTopHPa = BranchHPa(IceCurve, IceTopC + CelsiusToKelvin);
+  *result = 0.0;
+  return StoreFinite(p->UnitMode == UnitModeHPa ? iceTopHPa : iceTopHPa * p->HPaToMmHg, result);
 }
 
 double SatPressureLogHPa(double t) {

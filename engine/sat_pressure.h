@@ -17,6 +17,10 @@ inline constexpr double CriticalTemperatureC = 373.946;
 // critical temperature up.
 int32_t SatPressure(PsychroParams* p, const double* t, double* result);
 
+// SatPressure, for the searches' probes: the same bits, with the value at the top of the ice
+// branch, which every search over the water branch reads, computed once.
+int32_t ProbeSatPressure(PsychroParams* p, const double* t, double* result);
+
 // ln(SatPressure in hPa) at t °C over ice or over water, without its exponential; NaN elsewhere.
 // Only for estimates: the searches' results never depend on it.
 double SatPressureLogHPa(double t);

@@ -236,7 +236,7 @@ struct ExactEnergyBalance {
 
   SlopedReading operator()(double t) const {
     double pws;
-    if (Failed(SatPressure(P, &t, &pws)) || !(pws < P->PAtmMmHg)) return NoSlopedReading;
+    if (Failed(ProbeSatPressure(P, &t, &pws)) || !(pws < P->PAtmMmHg)) return NoSlopedReading;
     const EnergyBalance::Sloped at = Balance.At(t, pws, SatPressureLogSlope(t));
     return {at.Value, at.Slope,
             (std::fabs(at.Value) + TemperatureErrorFloor) * Amplification(P, pws)};
@@ -900,7 +900,7 @@ int32_t WetBulbSearch(PsychroParams* p, const double* db, const double* sh,
       [&](double s) {
         Reading reading{StatusFailed, 0.0, 0.0};
         double pws;
-        if (Failed(SatPressure(p, &s, &pws))) return reading;
+        if (Failed(ProbeSatPressure(p, &s, &pws))) return reading;
         reading.Status = DbFromWbShAt(p, &s, &pws, sh, &reading.Value);
         if (Failed(reading.Status)) return reading;
         reading.ErrorScale =

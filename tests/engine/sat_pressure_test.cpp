@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
+#include "engine/step_search.h"
 #include "tests/engine/engine_test_support.h"
 
 namespace vaporin {
@@ -66,6 +69,21 @@ TEST(SatPressure, IsContinuousAcrossTheIceWaterAndIapwsBranches) {
     ASSERT_EQ(SatPressure(&p, &below, &low), 1);
     ASSERT_EQ(SatPressure(&p, &edge, &high), 1);
     EXPECT_NEAR(low / high, 1.0, 2e-3) << "at " << edge << " °C";
+  }
+}
+
+// The probes' copy keeps one value; it must be SatPressure's to the bit in either unit mode.
+TEST(SatPressure, ProbesReadTheSameBits) {
+  PsychroParams p = InitPsychroParams();
+  for (const int32_t mode : {UnitModeMmHg, UnitModeHPa}) {
+    p.UnitMode = mode;
+    for (const double t : {-NearestTrialValueToZero, -1e-30, 0.0, -50.0, 20.0, 150.0, 400.0}) {
+      double plain = 1.0;
+      double probe = 2.0;
+      EXPECT_EQ(SatPressure(&p, &t, &plain), ProbeSatPressure(&p, &t, &probe)) << t;
+      EXPECT_EQ(std::bit_cast<uint64_t>(plain), std::bit_cast<uint64_t>(probe))
+          << "at " << t << " °C, mode " << mode;
+    }
   }
 }
 

@@ -9,6 +9,7 @@
 #include "engine/certified_search.h"
 #include "engine/formula_constants.h"
 #include "engine/relations.h"
+#include "engine/sat_curve_model.h"
 #include "engine/sat_pressure.h"
 #include "engine/step_search.h"
 
@@ -64,12 +65,28 @@ double MagnusHPa(double t) {
   return m.A * std::exp(m.B * t / (m.C + t));
 }
 
-// The temperature at which the curve reaches a vapour pressure.
-double MagnusDewPoint(double hPa) {
-  const double water = std::log(hPa / MagnusWater.A);
+// The temperature at which the curve reaches a vapour pressure, from its logarithm.
+double MagnusDewPointOfLog(double logHPa) {
+  const double water = logHPa - std::log(MagnusWater.A);
   const double t = MagnusWater.C * water / (MagnusWater.B - water);
   if (t >= 0.0) return t;
   return MagnusIce.C * water / (MagnusIce.B - water);
+}
+
+double MagnusDewPoint(double hPa) { return MagnusDewPointOfLog(std::log(hPa)); }
+
+// The same on the model of the curve, where it has one: two of Newton's steps from Magnus's
+// temperature (a few tenths of a degree off) leave it about 1e-7 °C off, close enough for one
+// exact step to settle.
+double ModelDewPointOfLog(double logHPa) {
+  constexpr int ModelSteps = 2;
+  const double magnus = MagnusDewPointOfLog(logHPa);
+  double t = magnus;
+  for (int n = 0; n < ModelSteps; ++n) {
+    const LogSatPressure model = ModelLogSatPressure(t);
+    t -= (model.Value - logHPa) / model.Slope;
+  }
+  return std::isfinite(t) ? t : magnus;
 }
 
 // A pressure of the unit mode (mmHg, or hPa under UnitModeHPa) in hPa.
@@ -90,6 +107,11 @@ std::optional<Bracket> Around(double t) {
 // Where the saturation curve reaches the vapour pressure of `sh` (times 100 / `rh`), sh > 0.
 double MagnusDbAtRatio(const PsychroParams* p, double sh, double rh) {
   return MagnusDewPoint(InHPa(p, VapourPressureOf(p, sh)) * Saturated / rh);
+}
+
+// The same on the model of the curve.
+double ModelDbAtRatio(const PsychroParams* p, double sh, double rh) {
+  return ModelDewPointOfLog(std::log(InHPa(p, VapourPressureOf(p, sh)) * Saturated / rh));
 }
 
 // The slope in t of a humidity ratio sh = eps pv / (P - pv) whose vapour pressure pv changes
@@ -263,12 +285,12 @@ struct ExactEnergyBalance {
   }
 };
 
-// The wet-bulb search's bracket, a step at a time: Newton's steps on Magnus's curve first
-// (cheap, and a few hundredths of a degree off), then on the energy balance itself.
+// The wet-bulb search's bracket, a step at a time: Newton's steps on the model of the curve
+// first (or Magnus's outside it), cheap, then on the energy balance itself.
 class WetBulbGuess {
  public:
   WetBulbGuess(PsychroParams* p, double db, double sh)
-      : p_(p), db_(db), sh_(sh), pressureHPa_(InHPa(p, p->PAtmMmHg)), magnus_(p, sh, pressureHPa_) {
+      : p_(p), db_(db), sh_(sh), pressureHPa_(InHPa(p, p->PAtmMmHg)), cheap_(p, sh, pressureHPa_) {
     // A wet bulb stays below boiling: a dry bulb above it starts from just under.
     constexpr double BelowBoiling = 0.9;  // of the atmospheric pressure
     t_ = MagnusHPa(db) < pressureHPa_ ? db
@@ -284,28 +306,36 @@ class WetBulbGuess {
   // Takes the next step; whether another is wanted.
   bool Step() {
     if (exact_) return exact_->Step();
-    return MagnusStep() || StartExact(db_);
+    return CheapStep() || StartExact(db_);
   }
 
-  // Takes the next of Magnus's steps only; whether another is wanted.
-  bool MagnusStep() {
-    if (magnusSteps_ == MagnusSteps || !std::isfinite(t_)) return false;
-    ++magnusSteps_;
-    const MagnusCurve& m = MagnusAt(t_);
-    const double perC = 1.0 / (m.C + t_);
-    const double pws = m.A * std::exp(m.B * t_ * perC);
+  // Takes the next cheap step only, on the model of the curve (Magnus's outside it); whether
+  // another is wanted.
+  bool CheapStep() {
+    if (cheapSteps_ == CheapSteps || !std::isfinite(t_)) return false;
+    ++cheapSteps_;
+    const LogSatPressure model = ModelLogSatPressure(t_);
+    const bool modelled = std::isfinite(model.Value);
+    double pws = std::exp(model.Value);
+    double logSlope = model.Slope;
+    if (!modelled) {
+      const MagnusCurve& m = MagnusAt(t_);
+      const double perC = 1.0 / (m.C + t_);
+      pws = m.A * std::exp(m.B * t_ * perC);
+      logSlope = m.B * m.C * perC * perC;
+    }
     if (!(pws < pressureHPa_)) {
       t_ = std::numeric_limits<double>::quiet_NaN();
       return false;
     }
-    const EnergyBalance::Sloped at = magnus_.At(t_, pws, m.B * m.C * perC * perC);
+    const EnergyBalance::Sloped at = cheap_.At(t_, pws, logSlope);
     const double move = (at.Value - db_) / at.Slope;
     t_ -= move;
-    if (std::fabs(move) < Converged) magnusSteps_ = MagnusSteps;
-    return magnusSteps_ < MagnusSteps && std::isfinite(t_);
+    if (std::fabs(move) < (modelled ? ModelConverged : MagnusConverged)) cheapSteps_ = CheapSteps;
+    return cheapSteps_ < CheapSteps && std::isfinite(t_);
   }
 
-  // Goes on from where Magnus's steps got with exact ones, towards the wet bulb at dry bulb
+  // Goes on from where the cheap steps got with exact ones, towards the wet bulb at dry bulb
   // `db`; whether a step is wanted.
   bool StartExact(double db) {
     if (!std::isfinite(t_)) return false;
@@ -317,19 +347,22 @@ class WetBulbGuess {
   std::optional<Bracket> Result() const { return exact_ ? exact_->Result() : std::nullopt; }
 
  private:
-  // Usually three steps; far from saturation's side (fog, a dry bulb far below the wet bulb)
-  // more.
-  static constexpr int MagnusSteps = 8;
-  // Magnus's curve puts the wet bulb a few hundredths of a degree off anyway.
-  static constexpr double Converged = 0.05;  // °C
+  // Usually two or three steps; far from saturation's side (fog, a dry bulb far below the wet
+  // bulb) more.
+  static constexpr int CheapSteps = 8;
+  // Magnus's curve puts the wet bulb a few hundredths of a degree off anyway. The model's is
+  // within 1e-7 °C of the energy balance's, so a step under this leaves the estimate about
+  // 0.03 K^-1 times its square off, close enough for one exact step to settle.
+  static constexpr double MagnusConverged = 0.05;  // °C
+  static constexpr double ModelConverged = 0.02;   // °C
 
   PsychroParams* p_;
   double db_;
   double sh_;
   double pressureHPa_;
-  EnergyBalance magnus_;
+  EnergyBalance cheap_;
   double t_;
-  int magnusSteps_ = 0;
+  int cheapSteps_ = 0;
   std::optional<NewtonBracket<ExactEnergyBalance>> exact_;
 };
 
@@ -880,10 +913,13 @@ std::optional<int32_t> DbFromSvTowardsNoVapour(PsychroParams* p, double sv, doub
 // error scale: a margin of 1e-12 of it stays a hundred times above that.
 constexpr double RatioAtRhMarginFactor = 1e-12;
 
-// The bracket of the search below: Newton's steps from Magnus's curve.
+// The bracket of the search below: Newton's steps from `start`, by default the model's estimate.
+NewtonBracket<RatioAtRh> RatioGuess(PsychroParams* p, double sh, const double* rh, double start) {
+  return {RatioAtRh{p, rh, p->MolarMassWater / p->MolarMassAir}, sh, start, RatioAtRhMarginFactor};
+}
+
 NewtonBracket<RatioAtRh> RatioGuess(PsychroParams* p, double sh, const double* rh) {
-  return {RatioAtRh{p, rh, p->MolarMassWater / p->MolarMassAir}, sh, MagnusDbAtRatio(p, sh, *rh),
-          RatioAtRhMarginFactor};
+  return RatioGuess(p, sh, rh, ModelDbAtRatio(p, sh, *rh));
 }
 
 // The temperature at which ShFromDbRh(t, rh) reaches sh, rh > 0: rising with t in each branch.
@@ -980,22 +1016,22 @@ int32_t WbAndDpFromDbSh(PsychroParams* p, const double* db, const double* sh, do
 }
 
 int32_t DbThenWbAndDpFromRhSh(PsychroParams* p, AirState* a, DryBulbStep between) {
-  const double magnusDb = MagnusDbAtRatio(p, a->SH, a->RH);
-  if (!(a->RH > 0.0) || !(a->SH > 0.0) || a->SH > SearchlessShLimit || !std::isfinite(magnusDb)) {
+  const double roughDb = ModelDbAtRatio(p, a->SH, a->RH);
+  if (!(a->RH > 0.0) || !(a->SH > 0.0) || a->SH > SearchlessShLimit || !std::isfinite(roughDb)) {
     if (Failed(DbFromRhSh(p, &a->RH, &a->SH, &a->DB)) || Failed(between(p, a))) {
       return StatusFailed;
     }
     return WbAndDpFromDbSh(p, &a->DB, &a->SH, &a->WB, &a->DP);
   }
-  // The dew point and the dry bulb need only the inputs, and the wet bulb's steps on Magnus's
-  // curve need only a rough dry bulb: the three go in turn, each waiting for its own readings.
-  NewtonBracket<RatioAtRh> dryBulb = RatioGuess(p, a->SH, &a->RH);
+  // The dew point and the dry bulb need only the inputs, and the wet bulb's cheap steps need only
+  // a rough dry bulb: the three go in turn, each waiting for its own readings.
+  NewtonBracket<RatioAtRh> dryBulb = RatioGuess(p, a->SH, &a->RH, roughDb);
   NewtonBracket<RatioAtRh> dewPoint = RatioGuess(p, a->SH, &Saturated);
-  WetBulbGuess wetBulb(p, magnusDb, a->SH);
+  WetBulbGuess wetBulb(p, roughDb, a->SH);
   for (bool more = true; more;) {
     more = dryBulb.Step();
     more = dewPoint.Step() || more;
-    more = wetBulb.MagnusStep() || more;
+    more = wetBulb.CheapStep() || more;
   }
   if (Failed(DbAtRatioAndRh(p, a->SH, &a->RH, dryBulb.Result(), &a->DB)) ||
       Failed(between(p, a))) {

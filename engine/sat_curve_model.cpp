@@ -54,7 +54,7 @@ const std::array<Piece, PieceCount>& Pieces() {
 
 LogSatPressure ModelLogSatPressure(double t) {
   constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
-  if (!(t >= SatCurveModelLowC && t < SatCurveModelHighC)) return {NaN, NaN};
+  if (!(t >= SatCurveModelLowC && t < SatCurveModelHighC)) return {NaN, NaN, NaN};
   const double offset = t - SatCurveModelLowC;
   size_t i = static_cast<size_t>(offset);
   // Just under 0 °C the offset may round up to the water branch's first piece.
@@ -64,7 +64,8 @@ LogSatPressure ModelLogSatPressure(double t) {
   const Piece& piece = Pieces()[i];
   const double u = offset - static_cast<double>(i);
   return {piece.Y0 + u * (piece.M0 + u * (piece.C2 + u * piece.C3)),
-          piece.M0 + u * (2.0 * piece.C2 + 3.0 * u * piece.C3)};
+          piece.M0 + u * (2.0 * piece.C2 + 3.0 * u * piece.C3),
+          2.0 * piece.C2 + 6.0 * u * piece.C3};
 }
 
 }  // namespace vaporin

@@ -4,10 +4,11 @@
 // estimates only: no result depends on it, a poor estimate only costs a search readings.
 namespace vaporin {
 
-// ln(SatPressure in hPa) at a temperature and its slope per K.
+// ln(SatPressure in hPa) at a temperature, its slope per K and its second derivative per K².
 struct LogSatPressure {
   double Value;
   double Slope;
+  double Curvature;
 };
 
 // The model's range, °C: over ice below 0 °C, over water from it.

@@ -173,6 +173,18 @@ class EnergyBalance {
   double perB_;
 };
 
+// The move of Halley's step from a point `distance` past the target, where the curvature is
+// known: from tens of degrees off it settles in two or three steps rather than five or six.
+// Where it would go more than twice as far as Newton's (far out on a steep curve), and where
+// the curvature is 0 (not known), Newton's.
+double HalleyMove(double distance, double slope, double curvature) {
+  const double halley = 2.0 * slope * slope - distance * curvature;
+  if (curvature != 0.0 && halley > slope * slope && std::isfinite(halley)) {
+    return 2.0 * distance * slope / halley;
+  }
+  return distance / slope;
+}
+
 // What Newton's steps read of a probe's own relation at a trial value: its value, its slope and
 // its error scale (as the probe's Reading has it); NaN where it has none.
 struct SlopedReading {
@@ -212,15 +224,7 @@ class NewtonBracket {
       steps_ = MaxNewtonSteps;
       return false;
     }
-    const double distance = at.Value - target_;
-    double move = distance / at.Slope;
-    // Halley's step, where the curvature is known: from tens of degrees off it settles in two
-    // or three steps rather than five or six. Where it would go more than twice as far as
-    // Newton's (far out on a steep curve), Newton's.
-    const double halley = 2.0 * at.Slope * at.Slope - distance * at.Curvature;
-    if (at.Curvature != 0.0 && halley > at.Slope * at.Slope && std::isfinite(halley)) {
-      move = 2.0 * distance * at.Slope / halley;
-    }
+    const double move = HalleyMove(at.Value - target_, at.Slope, at.Curvature);
     t_ -= move;
     if (!(std::fabs(move) < Settled)) return steps_ < MaxNewtonSteps;
     const double margin =
@@ -747,6 +751,35 @@ std::optional<Bracket> RefinedThroughShAtRh(PsychroParams* p, const double* rh, 
                                             Scale scale, OfRatio derivatives, double target,
                                             double start, double marginFactor) {
   const double epsilon = p->MolarMassWater / p->MolarMassAir;
+  // Halley's steps on the model of the curve first, cheap: once one moves less than this, the
+  // next leaves the estimate within a small fraction of a millikelvin, where one exact step
+  // settles.
+  constexpr double ModelSettled = 0.5;  // °C
+  constexpr int MaxModelSteps = 8;
+  const double toUnitMode = p->UnitMode == UnitModeHPa ? 1.0 : p->HPaToMmHg;
+  double estimate = start;
+  for (int n = 0; n < MaxModelSteps; ++n) {
+    const LogSatPressure model = ModelLogSatPressure(estimate);
+    const double pv = std::exp(model.Value) * toUnitMode * *rh / Saturated;
+    double sh;
+    double value;
+    if (!std::isfinite(pv) || Failed(ShFromPv(p, &p->PAtmMmHg, &pv, &sh)) ||
+        Failed(ofDbSh(p, &estimate, &sh, &value))) {
+      estimate = start;
+      break;
+    }
+    const double dSh = RatioSlope(epsilon, sh, model.Slope);
+    const Derivatives at =
+        derivatives(estimate, sh, dSh,
+                    RatioCurvature(epsilon, sh, dSh, model.Slope, model.Curvature));
+    const double move = HalleyMove(value - target, at.Slope, at.Curvature);
+    estimate -= move;
+    if (!std::isfinite(estimate)) {
+      estimate = start;
+      break;
+    }
+    if (std::fabs(move) < ModelSettled) break;
+  }
   return RefinedAround(
       [&](double t) {
         double sh;
@@ -763,7 +796,7 @@ std::optional<Bracket> RefinedThroughShAtRh(PsychroParams* p, const double* rh, 
         return SlopedReading{value, at.Slope, scale(t, sh, Amplification(p, pv), value),
                              at.Curvature};
       },
-      target, start, marginFactor);
+      target, estimate, marginFactor);
 }
 
 using DbShRelation = int32_t (*)(PsychroParams*, const double*, const double*, double*);

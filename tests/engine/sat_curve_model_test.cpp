@@ -28,6 +28,8 @@ TEST(SatCurveModel, FollowsTheCurveWithinItsBoundsOnBothBranches) {
       const double slope = SatPressureLogSlope(t);
       EXPECT_LT(std::fabs(model.Value - std::log(hPa)) / slope, band.Bound) << "at " << t;
       EXPECT_NEAR(model.Slope, slope, 1e-5 * slope) << "at " << t;
+      const double curvature = SatPressureLogCurvature(t);
+      EXPECT_NEAR(model.Curvature, curvature, 1e-3 * std::fabs(curvature)) << "at " << t;
     }
   }
   // Just under 0 °C the ice branch's piece, whose end is the ice branch's own value.

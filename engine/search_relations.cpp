@@ -29,12 +29,14 @@ double Amplification(const PsychroParams* p, double pv) {
 // The rounding scale of the energy balance DbFromWbShAt at wet bulb t, saturation pressure pws
 // and humidity ratio sh: its terms ((L - c t)(shSat - sh) + (Cpv shSat + Cpa) t) / (Cpv sh + Cpa)
 // by magnitude, shSat's own error magnified by P / (P - pws).
-double WetBulbErrorScale(const PsychroParams* p, double t, double pws, double sh) {
+// `pressure` is the atmospheric pressure in pws's unit.
+double WetBulbErrorScale(const PsychroParams* p, double t, double pws, double pressure,
+                         double sh) {
   const bool iced = t < 0.0;
   const double latent =
       (iced ? p->LatentVap + p->LatentFusion : p->LatentVap) - (iced ? p->CIce : p->CWater) * t;
-  const double amplification = Amplification(p, pws);
-  const double shSat = p->MolarMassWater / p->MolarMassAir * pws / (p->PAtmMmHg - pws);
+  const double amplification = std::fabs(pressure / (pressure - pws));
+  const double shSat = p->MolarMassWater / p->MolarMassAir * pws / (pressure - pws);
   return (std::fabs(latent) * (std::fabs(shSat) * amplification + std::fabs(sh)) +
           std::fabs((p->CpVapour * shSat + p->CpAir) * t)) /
          std::fabs(p->CpVapour * sh + p->CpAir);
@@ -75,19 +77,6 @@ double MagnusDewPointOfLog(double logHPa) {
 
 double MagnusDewPoint(double hPa) { return MagnusDewPointOfLog(std::log(hPa)); }
 
-// The same on the model of the curve, where it has one: two of Newton's steps from Magnus's
-// temperature (a few tenths of a degree off) leave it about 1e-7 °C off, close enough for one
-// exact step to settle.
-double ModelDewPointOfLog(double logHPa) {
-  constexpr int ModelSteps = 2;
-  const double magnus = MagnusDewPointOfLog(logHPa);
-  double t = magnus;
-  for (int n = 0; n < ModelSteps; ++n) {
-    const LogSatPressure model = ModelLogSatPressure(t);
-    t -= (model.Value - logHPa) / model.Slope;
-  }
-  return std::isfinite(t) ? t : magnus;
-}
 
 // A pressure of the unit mode (mmHg, or hPa under UnitModeHPa) in hPa.
 double InHPa(const PsychroParams* p, double pressure) {
@@ -109,10 +98,6 @@ double MagnusDbAtRatio(const PsychroParams* p, double sh, double rh) {
   return MagnusDewPoint(InHPa(p, VapourPressureOf(p, sh)) * Saturated / rh);
 }
 
-// The same on the model of the curve.
-double ModelDbAtRatio(const PsychroParams* p, double sh, double rh) {
-  return ModelDewPointOfLog(std::log(InHPa(p, VapourPressureOf(p, sh)) * Saturated / rh));
-}
 
 // The slope in t of a humidity ratio sh = eps pv / (P - pv) whose vapour pressure pv changes
 // with t: sh (eps + sh) / eps times the slope of ln pv.
@@ -148,9 +133,10 @@ class EnergyBalance {
   struct Sloped {
     double Value;
     double Slope;
+    double Curvature;  // 0 where the curve's own is not given
   };
 
-  Sloped At(double t, double pws, double logSlope) const {
+  Sloped At(double t, double pws, double logSlope, double logCurvature = 0.0) const {
     const bool iced = t < 0.0;
     const double c = iced ? p_->CIce : p_->CWater;
     const double latent = iced ? p_->LatentVap + p_->LatentFusion : p_->LatentVap;
@@ -162,7 +148,12 @@ class EnergyBalance {
     const double value = ((latent - c * t) * (shSat - sh_) + a * t) * perB_;
     const double slope =
         (-c * (shSat - sh_) + (latent - c * t) * dShSat + p_->CpVapour * dShSat * t + a) * perB_;
-    return {value, slope};
+    if (logCurvature == 0.0) return {value, slope, 0.0};
+    const double d2ShSat = RatioCurvature(epsilon_, shSat, dShSat, logSlope, logCurvature);
+    const double curvature =
+        (2.0 * (p_->CpVapour - c) * dShSat + (latent - c * t + p_->CpVapour * t) * d2ShSat) *
+        perB_;
+    return {value, slope, curvature};
   }
 
  private:
@@ -173,16 +164,36 @@ class EnergyBalance {
   double perB_;
 };
 
+// Above f''/2f' (a few hundredths per kelvin for these relations), and above
+// |f'''/6f' - (f''/2f')^2| (about a thousandth per kelvin squared): what a step of Newton's and
+// of Halley's leave, over the move squared and cubed.
+constexpr double CurvaturePerK = 0.1;
+constexpr double HalleyLeftPerK2 = 0.05;
+// Steps on the model of the curve stop once what they leave is below this, a hundredth of the
+// finest trial step.
+constexpr double ModelSettledWithin = 1e-10;  // °C
+
+// What a step of `move` leaves, Halley's or Newton's.
+double LeftAfter(double move, bool halleys) {
+  const double size = std::fabs(move);
+  return halleys ? HalleyLeftPerK2 * size * size * size : CurvaturePerK * size * size;
+}
+
 // The move of Halley's step from a point `distance` past the target, where the curvature is
 // known: from tens of degrees off it settles in two or three steps rather than five or six.
 // Where it would go more than twice as far as Newton's (far out on a steep curve), and where
 // the curvature is 0 (not known), Newton's.
-double HalleyMove(double distance, double slope, double curvature) {
+struct Move {
+  double By;
+  bool Halleys;
+};
+
+Move HalleyMove(double distance, double slope, double curvature) {
   const double halley = 2.0 * slope * slope - distance * curvature;
   if (curvature != 0.0 && halley > slope * slope && std::isfinite(halley)) {
-    return 2.0 * distance * slope / halley;
+    return {2.0 * distance * slope / halley, true};
   }
-  return distance / slope;
+  return {distance / slope, false};
 }
 
 // What Newton's steps read of a probe's own relation at a trial value: its value, its slope and
@@ -224,7 +235,7 @@ class NewtonBracket {
       steps_ = MaxNewtonSteps;
       return false;
     }
-    const double move = HalleyMove(at.Value - target_, at.Slope, at.Curvature);
+    const double move = HalleyMove(at.Value - target_, at.Slope, at.Curvature).By;
     t_ -= move;
     if (!(std::fabs(move) < Settled)) return steps_ < MaxNewtonSteps;
     const double margin =
@@ -240,8 +251,7 @@ class NewtonBracket {
  private:
   // From a bound tens of degrees off, Newton's steps on these convex relations take five or six.
   static constexpr int MaxNewtonSteps = 8;
-  static constexpr double Settled = 3e-5;       // °C
-  static constexpr double CurvaturePerK = 0.1;  // above f'' / 2f'
+  static constexpr double Settled = 3e-5;  // °C
 
   Relation relation_;
   double target_;
@@ -285,7 +295,7 @@ struct ExactEnergyBalance {
     double pws;
     if (Failed(ProbeSatPressure(P, &t, &pws)) || !(pws < P->PAtmMmHg)) return NoSlopedReading;
     const EnergyBalance::Sloped at = Balance.At(t, pws, SatPressureLogSlope(t));
-    return {at.Value, at.Slope, WetBulbErrorScale(P, t, pws, Sh)};
+    return {at.Value, at.Slope, WetBulbErrorScale(P, t, pws, P->PAtmMmHg, Sh)};
   }
 };
 
@@ -310,11 +320,12 @@ class WetBulbGuess {
   // Takes the next step; whether another is wanted.
   bool Step() {
     if (exact_) return exact_->Step();
-    return CheapStep() || StartExact(db_);
+    return CheapStep() || (!modelBracket_ && StartExact(db_));
   }
 
-  // Takes the next cheap step only, on the model of the curve (Magnus's outside it); whether
-  // another is wanted.
+  // Takes the next cheap step only: Halley's on the model of the curve, Newton's on Magnus's
+  // outside it; whether another is wanted. Where the model's steps settle, they give the
+  // bracket themselves, the model's own error added to it.
   bool CheapStep() {
     if (cheapSteps_ == CheapSteps || !std::isfinite(t_)) return false;
     ++cheapSteps_;
@@ -322,21 +333,51 @@ class WetBulbGuess {
     const bool modelled = std::isfinite(model.Value);
     double pws = std::exp(model.Value);
     double logSlope = model.Slope;
+    double logCurvature = model.Curvature;
     if (!modelled) {
       const MagnusCurve& m = MagnusAt(t_);
       const double perC = 1.0 / (m.C + t_);
       pws = m.A * std::exp(m.B * t_ * perC);
       logSlope = m.B * m.C * perC * perC;
+      logCurvature = 0.0;
+      allModelled_ = false;
     }
     if (!(pws < pressureHPa_)) {
       t_ = std::numeric_limits<double>::quiet_NaN();
       return false;
     }
-    const EnergyBalance::Sloped at = cheap_.At(t_, pws, logSlope);
-    const double move = (at.Value - db_) / at.Slope;
-    t_ -= move;
-    if (std::fabs(move) < (modelled ? ModelConverged : MagnusConverged)) cheapSteps_ = CheapSteps;
-    return cheapSteps_ < CheapSteps && std::isfinite(t_);
+    const EnergyBalance::Sloped at = cheap_.At(t_, pws, logSlope, logCurvature);
+    const Move move = HalleyMove(at.Value - db_, at.Slope, at.Curvature);
+    const double from = t_;
+    t_ -= move.By;
+    if (!std::isfinite(t_)) return false;
+    const double left = LeftAfter(move.By, move.Halleys);
+    if (allModelled_ && left < ModelSettledWithin && at.Slope > 0.0) {
+      const double margin =
+          WetBulbMarginFactor * (WetBulbErrorScale(p_, from, pws, pressureHPa_, sh_) +
+                                 std::fabs(at.Value) + std::fabs(db_));
+      // The energy balance's crossing moves by no more than the curve's temperature does.
+      const double halfWidth = MarginsWide * margin / at.Slope + SatCurveModelErrorC(t_) + left;
+      modelBracket_ = Bracket{t_ - halfWidth, t_ + halfWidth};
+      modelSlope_ = at.Slope;
+      cheapSteps_ = CheapSteps;
+      return false;
+    }
+    if (!modelled && std::fabs(move.By) < MagnusConverged) cheapSteps_ = CheapSteps;
+    return cheapSteps_ < CheapSteps;
+  }
+
+  // Goes on towards the wet bulb at dry bulb `db` instead, as a rule within 1e-8 °C of the one
+  // the cheap steps took: the model's bracket moves with it by the energy balance's slope (the
+  // rest is of the second order, far below a margin); without one, exact steps from where the
+  // cheap ones got. Whether a step is wanted.
+  bool Retarget(double db) {
+    if (modelBracket_) {
+      const double shift = (db - db_) / modelSlope_;
+      modelBracket_ = Bracket{modelBracket_->Low + shift, modelBracket_->High + shift};
+      return false;
+    }
+    return StartExact(db);
   }
 
   // Goes on from where the cheap steps got with exact ones, towards the wet bulb at dry bulb
@@ -348,17 +389,17 @@ class WetBulbGuess {
     return true;
   }
 
-  std::optional<Bracket> Result() const { return exact_ ? exact_->Result() : std::nullopt; }
+  std::optional<Bracket> Result() const {
+    if (modelBracket_) return modelBracket_;
+    return exact_ ? exact_->Result() : std::nullopt;
+  }
 
  private:
   // Usually two or three steps; far from saturation's side (fog, a dry bulb far below the wet
   // bulb) more.
   static constexpr int CheapSteps = 8;
-  // Magnus's curve puts the wet bulb a few hundredths of a degree off anyway. The model's is
-  // within 1e-7 °C of the energy balance's, so a step under this leaves the estimate about
-  // 0.03 K^-1 times its square off, close enough for one exact step to settle.
+  // Magnus's curve puts the wet bulb a few hundredths of a degree off anyway.
   static constexpr double MagnusConverged = 0.05;  // °C
-  static constexpr double ModelConverged = 0.02;   // °C
 
   PsychroParams* p_;
   double db_;
@@ -367,6 +408,9 @@ class WetBulbGuess {
   EnergyBalance cheap_;
   double t_;
   int cheapSteps_ = 0;
+  bool allModelled_ = true;
+  std::optional<Bracket> modelBracket_;
+  double modelSlope_ = 0.0;
   std::optional<NewtonBracket<ExactEnergyBalance>> exact_;
 };
 
@@ -751,10 +795,9 @@ std::optional<Bracket> RefinedThroughShAtRh(PsychroParams* p, const double* rh, 
                                             Scale scale, OfRatio derivatives, double target,
                                             double start, double marginFactor) {
   const double epsilon = p->MolarMassWater / p->MolarMassAir;
-  // Halley's steps on the model of the curve first, cheap: once one moves less than this, the
-  // next leaves the estimate within a small fraction of a millikelvin, where one exact step
-  // settles.
-  constexpr double ModelSettled = 0.5;  // °C
+  // Halley's steps on the model of the curve first, cheap. Where they settle, the bracket is
+  // theirs, the model's own error added: the relation's crossing moves by no more than the
+  // curve's temperature does, as the relation rises with t at a fixed humidity ratio too.
   constexpr int MaxModelSteps = 8;
   const double toUnitMode = p->UnitMode == UnitModeHPa ? 1.0 : p->HPaToMmHg;
   double estimate = start;
@@ -772,13 +815,21 @@ std::optional<Bracket> RefinedThroughShAtRh(PsychroParams* p, const double* rh, 
     const Derivatives at =
         derivatives(estimate, sh, dSh,
                     RatioCurvature(epsilon, sh, dSh, model.Slope, model.Curvature));
-    const double move = HalleyMove(value - target, at.Slope, at.Curvature);
-    estimate -= move;
-    if (!std::isfinite(estimate)) {
+    const Move move = HalleyMove(value - target, at.Slope, at.Curvature);
+    const double from = estimate;
+    estimate -= move.By;
+    if (!std::isfinite(estimate) || !(at.Slope > 0.0)) {
       estimate = start;
       break;
     }
-    if (std::fabs(move) < ModelSettled) break;
+    const double left = LeftAfter(move.By, move.Halleys);
+    if (left < ModelSettledWithin) {
+      const double margin = marginFactor * (scale(from, sh, Amplification(p, pv), value) +
+                                            std::fabs(value) + std::fabs(target));
+      const double halfWidth =
+          MarginsWide * margin / at.Slope + SatCurveModelErrorC(estimate) + left;
+      return Bracket{estimate - halfWidth, estimate + halfWidth};
+    }
   }
   return RefinedAround(
       [&](double t) {
@@ -946,14 +997,55 @@ std::optional<int32_t> DbFromSvTowardsNoVapour(PsychroParams* p, double sv, doub
 // error scale: a margin of 1e-12 of it stays a hundred times above that.
 constexpr double RatioAtRhMarginFactor = 1e-12;
 
-// The bracket of the search below: Newton's steps from `start`, by default the model's estimate.
-NewtonBracket<RatioAtRh> RatioGuess(PsychroParams* p, double sh, const double* rh, double start) {
-  return {RatioAtRh{p, rh, p->MolarMassWater / p->MolarMassAir}, sh, start, RatioAtRhMarginFactor};
-}
+// The bracket of the search below, ShFromDbRh(t, rh) reaching sh > 0: Newton's steps on ln pws
+// over the model of the curve from Magnus's temperature, which give the bracket themselves
+// where they settle (the model's error added), or else exact steps from where they got.
+class RatioBracket {
+ public:
+  RatioBracket(PsychroParams* p, double sh, const double* rh)
+      : exact_(RatioAtRh{p, rh, p->MolarMassWater / p->MolarMassAir}, sh,
+               OnTheModel(p, sh, *rh), RatioAtRhMarginFactor) {}
 
-NewtonBracket<RatioAtRh> RatioGuess(PsychroParams* p, double sh, const double* rh) {
-  return RatioGuess(p, sh, rh, ModelDbAtRatio(p, sh, *rh));
-}
+  // Takes the next exact step, if any is wanted; whether another is.
+  bool Step() { return !model_ && exact_.Step(); }
+
+  std::optional<Bracket> Result() const { return model_ ? model_ : exact_.Result(); }
+
+  // Where the steps on the model got: within a small fraction of a millikelvin, as a rule.
+  double Estimate() const { return estimate_; }
+
+ private:
+  double OnTheModel(const PsychroParams* p, double sh, double rh) {
+    constexpr int MaxModelSteps = 6;
+    const double pv = VapourPressureOf(p, sh);
+    const double logHPa = std::log(InHPa(p, pv) * Saturated / rh);
+    estimate_ = MagnusDewPointOfLog(logHPa);
+    const double magnus = estimate_;
+    for (int n = 0; n < MaxModelSteps; ++n) {
+      const LogSatPressure model = ModelLogSatPressure(estimate_);
+      if (!(model.Slope > 0.0)) break;
+      const double move = (model.Value - logHPa) / model.Slope;
+      estimate_ -= move;
+      const double left = LeftAfter(move, false);
+      if (left < ModelSettledWithin) {
+        // The probe's margin at the crossing, where its vapour pressure is pv, over its slope.
+        const double margin = RatioAtRhMarginFactor * sh * (Amplification(p, pv) + 2.0);
+        const double slope =
+            RatioSlope(p->MolarMassWater / p->MolarMassAir, sh, model.Slope);
+        const double halfWidth =
+            MarginsWide * margin / slope + SatCurveModelErrorC(estimate_) + left;
+        if (std::isfinite(halfWidth)) model_ = Bracket{estimate_ - halfWidth, estimate_ + halfWidth};
+        return estimate_;
+      }
+    }
+    if (!std::isfinite(estimate_)) estimate_ = magnus;
+    return estimate_;
+  }
+
+  double estimate_ = 0.0;
+  std::optional<Bracket> model_;
+  NewtonBracket<RatioAtRh> exact_;
+};
 
 // The temperature at which ShFromDbRh(t, rh) reaches sh, rh > 0: rising with t in each branch.
 int32_t DbAtRatioAndRh(PsychroParams* p, double sh, const double* rh,
@@ -973,7 +1065,7 @@ int32_t DbAtRatioAndRh(PsychroParams* p, double sh, const double* rh,
 int32_t DbAtRatioAndRh(PsychroParams* p, double sh, const double* rh, double* result) {
   std::optional<Bracket> guess;
   if (sh > 0.0) {
-    NewtonBracket<RatioAtRh> steps = RatioGuess(p, sh, rh);
+    RatioBracket steps(p, sh, rh);
     while (steps.Step()) {
     }
     guess = steps.Result();
@@ -992,7 +1084,7 @@ int32_t WetBulbSearch(PsychroParams* p, const double* db, const double* sh,
         if (Failed(ProbeSatPressure(p, &s, &pws))) return reading;
         reading.Status = DbFromWbShAt(p, &s, &pws, sh, &reading.Value);
         if (Failed(reading.Status)) return reading;
-        reading.ErrorScale = WetBulbErrorScale(p, s, pws, *sh);
+        reading.ErrorScale = WetBulbErrorScale(p, s, pws, p->PAtmMmHg, *sh);
         return reading;
       },
       SatPressureBranches, result, guess, WetBulbMarginFactor);
@@ -1039,7 +1131,7 @@ int32_t WbAndDpFromDbSh(PsychroParams* p, const double* db, const double* sh, do
   }
   // The two searches' Newton steps in turn: each waits for its own readings only.
   WetBulbGuess wetBulb(p, *db, *sh);
-  NewtonBracket<RatioAtRh> dewPoint = RatioGuess(p, *sh, &Saturated);
+  RatioBracket dewPoint(p, *sh, &Saturated);
   for (bool more = true; more;) {
     more = wetBulb.Step();
     more = dewPoint.Step() || more;
@@ -1049,18 +1141,17 @@ int32_t WbAndDpFromDbSh(PsychroParams* p, const double* db, const double* sh, do
 }
 
 int32_t DbThenWbAndDpFromRhSh(PsychroParams* p, AirState* a, DryBulbStep between) {
-  const double roughDb = ModelDbAtRatio(p, a->SH, a->RH);
-  if (!(a->RH > 0.0) || !(a->SH > 0.0) || a->SH > SearchlessShLimit || !std::isfinite(roughDb)) {
+  if (!(a->RH > 0.0) || !(a->SH > 0.0) || a->SH > SearchlessShLimit) {
     if (Failed(DbFromRhSh(p, &a->RH, &a->SH, &a->DB)) || Failed(between(p, a))) {
       return StatusFailed;
     }
     return WbAndDpFromDbSh(p, &a->DB, &a->SH, &a->WB, &a->DP);
   }
   // The dew point and the dry bulb need only the inputs, and the wet bulb's cheap steps need only
-  // a rough dry bulb: the three go in turn, each waiting for its own readings.
-  NewtonBracket<RatioAtRh> dryBulb = RatioGuess(p, a->SH, &a->RH, roughDb);
-  NewtonBracket<RatioAtRh> dewPoint = RatioGuess(p, a->SH, &Saturated);
-  WetBulbGuess wetBulb(p, roughDb, a->SH);
+  // a rough dry bulb, the model's: the three go in turn, each waiting for its own readings.
+  RatioBracket dryBulb(p, a->SH, &a->RH);
+  RatioBracket dewPoint(p, a->SH, &Saturated);
+  WetBulbGuess wetBulb(p, dryBulb.Estimate(), a->SH);
   for (bool more = true; more;) {
     more = dryBulb.Step();
     more = dewPoint.Step() || more;
@@ -1070,7 +1161,7 @@ int32_t DbThenWbAndDpFromRhSh(PsychroParams* p, AirState* a, DryBulbStep between
       Failed(between(p, a))) {
     return StatusFailed;
   }
-  for (bool more = wetBulb.StartExact(a->DB); more;) more = wetBulb.Step();
+  for (bool more = wetBulb.Retarget(a->DB); more;) more = wetBulb.Step();
   if (Failed(WetBulbSearch(p, &a->DB, &a->SH, wetBulb.Result(), &a->WB))) return StatusFailed;
   return DewPointOf(p, DbAtRatioAndRh(p, a->SH, &Saturated, dewPoint.Result(), &a->DP), &a->DP);
 }

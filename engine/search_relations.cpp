@@ -30,8 +30,7 @@ double Amplification(const PsychroParams* p, double pv) {
 // and humidity ratio sh: its terms ((L - c t)(shSat - sh) + (Cpv shSat + Cpa) t) / (Cpv sh + Cpa)
 // by magnitude, shSat's own error magnified by P / (P - pws).
 // `pressure` is the atmospheric pressure in pws's unit.
-double WetBulbErrorScale(const PsychroParams* p, double t, double pws, double pressure,
-                         double sh) {
+double WetBulbErrorScale(const PsychroParams* p, double t, double pws, double pressure, double sh) {
   const bool iced = t < 0.0;
   const double latent =
       (iced ? p->LatentVap + p->LatentFusion : p->LatentVap) - (iced ? p->CIce : p->CWater) * t;
@@ -77,7 +76,6 @@ double MagnusDewPointOfLog(double logHPa) {
 
 double MagnusDewPoint(double hPa) { return MagnusDewPointOfLog(std::log(hPa)); }
 
-
 // A pressure of the unit mode (mmHg, or hPa under UnitModeHPa) in hPa.
 double InHPa(const PsychroParams* p, double pressure) {
   return p->UnitMode == UnitModeHPa ? pressure : pressure / p->HPaToMmHg;
@@ -98,7 +96,6 @@ double MagnusDbAtRatio(const PsychroParams* p, double sh, double rh) {
   return MagnusDewPoint(InHPa(p, VapourPressureOf(p, sh)) * Saturated / rh);
 }
 
-
 // The slope in t of a humidity ratio sh = eps pv / (P - pv) whose vapour pressure pv changes
 // with t: sh (eps + sh) / eps times the slope of ln pv.
 double RatioSlope(double epsilon, double sh, double logSlope) {
@@ -106,8 +103,7 @@ double RatioSlope(double epsilon, double sh, double logSlope) {
 }
 
 // Its own slope, from the slope `dSh` and the second derivative of ln pv.
-double RatioCurvature(double epsilon, double sh, double dSh, double logSlope,
-                      double logCurvature) {
+double RatioCurvature(double epsilon, double sh, double dSh, double logSlope, double logCurvature) {
   return dSh * (epsilon + 2.0 * sh) / epsilon * logSlope + RatioSlope(epsilon, sh, logCurvature);
 }
 
@@ -151,8 +147,7 @@ class EnergyBalance {
     if (logCurvature == 0.0) return {value, slope, 0.0};
     const double d2ShSat = RatioCurvature(epsilon_, shSat, dShSat, logSlope, logCurvature);
     const double curvature =
-        (2.0 * (p_->CpVapour - c) * dShSat + (latent - c * t + p_->CpVapour * t) * d2ShSat) *
-        perB_;
+        (2.0 * (p_->CpVapour - c) * dShSat + (latent - c * t + p_->CpVapour * t) * d2ShSat) * perB_;
     return {value, slope, curvature};
   }
 
@@ -207,9 +202,10 @@ struct SlopedReading {
 };
 constexpr SlopedReading NoSlopedReading{std::numeric_limits<double>::quiet_NaN(), 0.0, 0.0};
 
-// Newton's steps on a probe's own relation from a guess a fraction of a degree off: they stop
-// once a step moves less than `Settled`, leaving an error of about the step squared times
-// f'' / 2f' (a few hundredths per kelvin for these relations). The bracket is then a margin and
+// Newton's steps (Halley's where the relation gives its curvature) on a probe's own relation
+// from a guess a fraction of a degree off: they stop once a step moves less than `Settled`,
+// leaving an error of about the step squared times f'' / 2f' (a few hundredths per kelvin for
+// these relations), or less. The bracket is then a margin and
 // a half plus that error wide either side of the crossing, so that its two readings certify
 // both sides of it at once. Where the steps do not settle (a jump between branches, the IAPWS
 // branch, no slope), the guess's own bracket. Either way the search's result is the same: a
@@ -812,9 +808,8 @@ std::optional<Bracket> RefinedThroughShAtRh(PsychroParams* p, const double* rh, 
       break;
     }
     const double dSh = RatioSlope(epsilon, sh, model.Slope);
-    const Derivatives at =
-        derivatives(estimate, sh, dSh,
-                    RatioCurvature(epsilon, sh, dSh, model.Slope, model.Curvature));
+    const Derivatives at = derivatives(
+        estimate, sh, dSh, RatioCurvature(epsilon, sh, dSh, model.Slope, model.Curvature));
     const Move move = HalleyMove(value - target, at.Slope, at.Curvature);
     const double from = estimate;
     estimate -= move.By;
@@ -841,8 +836,7 @@ std::optional<Bracket> RefinedThroughShAtRh(PsychroParams* p, const double* rh, 
         }
         const double logSlope = SatPressureLogSlope(t);
         const double dSh = RatioSlope(epsilon, sh, logSlope);
-        const double d2Sh =
-            RatioCurvature(epsilon, sh, dSh, logSlope, SatPressureLogCurvature(t));
+        const double d2Sh = RatioCurvature(epsilon, sh, dSh, logSlope, SatPressureLogCurvature(t));
         const Derivatives at = derivatives(t, sh, dSh, d2Sh);
         return SlopedReading{value, at.Slope, scale(t, sh, Amplification(p, pv), value),
                              at.Curvature};
@@ -864,8 +858,7 @@ int32_t DbAtRhBelowDryAir(PsychroParams* p, const double* rh, DbShRelation ofDbS
   const std::optional<Bracket> guess =
       Failed(dryAirDb(p, &target, &dryAirSh, &dryAir))
           ? std::nullopt
-          : RefinedThroughShAtRh(p, rh, ofDbSh, scale, derivatives, target, dryAir,
-                                 marginFactor);
+          : RefinedThroughShAtRh(p, rh, ofDbSh, scale, derivatives, target, dryAir, marginFactor);
   return CertifiedStepSearch(TemperatureSearch(p), target, Overshoot::Above,
                              ThroughShAtRh(p, rh, ofDbSh, scale), SatPressureBranches, result,
                              guess, marginFactor);
@@ -1003,8 +996,8 @@ constexpr double RatioAtRhMarginFactor = 1e-12;
 class RatioBracket {
  public:
   RatioBracket(PsychroParams* p, double sh, const double* rh)
-      : exact_(RatioAtRh{p, rh, p->MolarMassWater / p->MolarMassAir}, sh,
-               OnTheModel(p, sh, *rh), RatioAtRhMarginFactor) {}
+      : exact_(RatioAtRh{p, rh, p->MolarMassWater / p->MolarMassAir}, sh, OnTheModel(p, sh, *rh),
+               RatioAtRhMarginFactor) {}
 
   // Takes the next exact step, if any is wanted; whether another is.
   bool Step() { return !model_ && exact_.Step(); }
@@ -1030,11 +1023,11 @@ class RatioBracket {
       if (left < ModelSettledWithin) {
         // The probe's margin at the crossing, where its vapour pressure is pv, over its slope.
         const double margin = RatioAtRhMarginFactor * sh * (Amplification(p, pv) + 2.0);
-        const double slope =
-            RatioSlope(p->MolarMassWater / p->MolarMassAir, sh, model.Slope);
+        const double slope = RatioSlope(p->MolarMassWater / p->MolarMassAir, sh, model.Slope);
         const double halfWidth =
             MarginsWide * margin / slope + SatCurveModelErrorC(estimate_) + left;
-        if (std::isfinite(halfWidth)) model_ = Bracket{estimate_ - halfWidth, estimate_ + halfWidth};
+        if (std::isfinite(halfWidth))
+          model_ = Bracket{estimate_ - halfWidth, estimate_ + halfWidth};
         return estimate_;
       }
     }
@@ -1157,8 +1150,7 @@ int32_t DbThenWbAndDpFromRhSh(PsychroParams* p, AirState* a, DryBulbStep between
     more = dewPoint.Step() || more;
     more = wetBulb.CheapStep() || more;
   }
-  if (Failed(DbAtRatioAndRh(p, a->SH, &a->RH, dryBulb.Result(), &a->DB)) ||
-      Failed(between(p, a))) {
+  if (Failed(DbAtRatioAndRh(p, a->SH, &a->RH, dryBulb.Result(), &a->DB)) || Failed(between(p, a))) {
     return StatusFailed;
   }
   for (bool more = wetBulb.Retarget(a->DB); more;) more = wetBulb.Step();
@@ -1586,9 +1578,8 @@ int32_t DbFromRhSv(PsychroParams* p, const double* rh, const double* sv, double*
   auto derivatives = [p](double t, double sh, double dSh, double d2Sh) {
     const double perPressure = GasConstAirKJPerKgK / p->PAtmKPa;
     const double kelvins = t + p->KelvinOffset;
-    return Derivatives{
-        perPressure * (MolarMassRatioAirToWater * (sh + kelvins * dSh) + 1.0),
-        perPressure * MolarMassRatioAirToWater * (2.0 * dSh + kelvins * d2Sh)};
+    return Derivatives{perPressure * (MolarMassRatioAirToWater * (sh + kelvins * dSh) + 1.0),
+                       perPressure * MolarMassRatioAirToWater * (2.0 * dSh + kelvins * d2Sh)};
   };
   // Moist air takes more room than dry air at its dry bulb.
   return DbAtRhBelowDryAir(p, rh, SvFromDbSh, scale, derivatives, *sv, DbFromSvSh,

@@ -4,12 +4,16 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 // Runs of the repeated addition s += step, added up at once with the same result bit for bit.
 namespace vaporin {
 
 // Whole numbers below this add up without rounding.
 inline constexpr double ExactWholeLimit = 4503599627370496.0;  // 2^52
+
+// A non-negative x below 2^63 rounded down.
+inline double Truncated(double x) { return static_cast<double>(static_cast<int64_t>(x)); }
 
 inline bool IsWhole(double x) {
   return std::fabs(x) < ExactWholeLimit && x == static_cast<double>(static_cast<int64_t>(x));
@@ -50,18 +54,24 @@ inline AdditionRun BinadeRun(double s, double step, double limit) {
   // end apart.
   const double spacing = std::bit_cast<double>((biased - MantissaBits) << MantissaBits);
   const double lower = std::bit_cast<double>(biased << MantissaBits);
+  // 1 / spacing, a power of two too: dividing by it is multiplying, exactly.
+  constexpr uint64_t InverseBias = 2 * 1023 + MantissaBits;
+  const double perSpacing = std::bit_cast<double>((InverseBias - biased) << MantissaBits);
   // The binade's end in the direction of the additions, a multiple of the spacing.
   const double end = s > 0.0 ? 2.0 * lower : -lower;
   // The step less its nearest lower multiple of the spacing: all exact, a power of two apart.
-  const double multiples = step / spacing;
-  const double rest = multiples < ExactWholeLimit ? step - std::floor(multiples) * spacing : 0.0;
+  const double multiples = step * perSpacing;
+  const double rest = multiples < ExactWholeLimit ? step - Truncated(multiples) * spacing : 0.0;
   if (rest == 0.5 * spacing) return {};
   const double increment = (step - rest) + (rest > 0.5 * spacing ? spacing : 0.0);
+  // A step under half a spacing leaves s where it is, however often it is added.
+  if (increment == 0.0) return {std::numeric_limits<double>::infinity(), 0.0};
   // Every exact sum lies within half a spacing of the value it rounds to: the last value
   // stays a spacing short of the end.
   const double last = std::min(limit, end - spacing);
   if (!(last > s)) return {};
-  double steps = std::floor((last - s) / increment);
+  // Below 2^53: a binade holds that many spacings.
+  double steps = Truncated((last - s) / increment);
   if (s + steps * increment > last) steps -= 1.0;
   if (!(steps > 0.0)) return {};
   return {steps, steps * increment};

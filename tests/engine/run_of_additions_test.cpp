@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
 
 namespace vaporin {
@@ -49,6 +50,10 @@ TEST(RunOfAdditions, TakesWholeNumbersAndLeavesWhatItCannotTell) {
   EXPECT_EQ(WholeRun(-269.5, 10.0, 13.7).Steps, 0.0);
   // A step halfway between two doubles of s's binade rounds to even, which alternates.
   EXPECT_EQ(BinadeRun(1.0, std::ldexp(1.0, -53) * 3.0, 2.0).Steps, 0.0);
+  // A step too small to move s: any number of additions stays at s.
+  ASSERT_EQ(1e6 + 1e-12, 1e6);
+  EXPECT_EQ(BinadeRun(1e6, 1e-12, 2e6).Steps, std::numeric_limits<double>::infinity());
+  EXPECT_EQ(BinadeRun(1e6, 1e-12, 2e6).Advance, 0.0);
   // Zero, and a limit below s.
   EXPECT_EQ(BinadeRun(0.0, 0.1, 10.0).Steps, 0.0);
   EXPECT_EQ(BinadeRun(5.0, 0.1, 4.0).Steps, 0.0);

@@ -30,14 +30,14 @@ struct Reading {
 struct Pieces {
   std::array<double, 3> Bounds;
   size_t Count;
-  // Whether the probe may fail low in a piece as well as high (succeeding in between): then
-  // the lowest trial value skipped is checked as the highest is.
-  bool MayFailLow = false;
+  // Below this the probe may fail low in a piece as well as high (succeeding in between): then
+  // the lowest trial value skipped is checked as the highest is, if it lies below.
+  double FailsLowBelow = -std::numeric_limits<double>::infinity();
 };
 
 inline constexpr Pieces WholeRange{{}, 0};
-// A probe through a search that can give up at the low end too.
-inline constexpr Pieces WholeRangeFailingEitherEnd{{}, 0, true};
+// A probe through a search that can give up at the low end too, below `bound`.
+constexpr Pieces WholeRangeFailingBelow(double bound) { return {{}, 0, bound}; }
 
 // Two trial values that probably bracket the crossing, from a cheap model of the relation: a
 // search that starts from them finds its crossing in a few readings. A wrong guess costs two
@@ -114,7 +114,7 @@ class CertifiedSearch {
       for (;;) {
         s += step;
         if (s <= notOverUpTo && s >= bottom) {
-          if (pieces_.MayFailLow) {
+          if (s < pieces_.FailsLowBelow) {
             double& lowest = states_[lastPiece_].SkippedNotOver;
             lowest = std::min(lowest, s);
           }
@@ -159,7 +159,8 @@ class CertifiedSearch {
       if (piece.SkippedOver > piece.HighestSuccess && Failed(probe_(piece.SkippedOver).Status)) {
         return StatusFailed;
       }
-      if (pieces_.MayFailLow && piece.SkippedNotOver < piece.LowestSuccess &&
+      if (piece.SkippedNotOver < pieces_.FailsLowBelow &&
+          piece.SkippedNotOver < piece.LowestSuccess &&
           Failed(probe_(piece.SkippedNotOver).Status)) {
         return StatusFailed;
       }

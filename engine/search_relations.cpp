@@ -1221,7 +1221,8 @@ int32_t DbFromWbVh(PsychroParams* p, const double* wb, const double* vh, double*
     if (n > 0 && std::fabs(db - before) < Settled) break;
   }
   return CertifiedStepSearch(TemperatureSearch(p), *vh, Overshoot::Below, VolumetricReading(probe),
-                             WholeRangeFailingEitherEnd, result, guess);
+                             WholeRangeFailingBelow(std::numeric_limits<double>::infinity()),
+                             result, guess);
 }
 
 // The humidity-ratio search's value n finest steps above its start, as the search itself adds it
@@ -1316,8 +1317,17 @@ int32_t DbFromSvVh(PsychroParams* p, const double* sv, const double* vh, double*
     double db = 0.0;
     if (!Failed(DbFromSvSh(p, sv, &sh, &db))) guess = Around(db);
   }
+  // The humidity ratio of the volume at a trial dry bulb is found by a search that fails only
+  // at its probe cap, for a positive volume: at and above the dry bulb whose humidity ratio is
+  // SurelyFoundSh, it takes at most 80,000 first-level steps and a few dozen finer ones, and
+  // succeeds; so does the absolute humidity then. Below, the lowest trial value is checked.
+  constexpr double SurelyFoundSh = 800.0;  // kg/kg(DA), under the cap's 1000
+  double failsBelow = std::numeric_limits<double>::infinity();
+  if (Failed(DbFromSvSh(p, sv, &SurelyFoundSh, &failsBelow))) {
+    failsBelow = std::numeric_limits<double>::infinity();
+  }
   return CertifiedStepSearch(TemperatureSearch(p), *vh, Overshoot::Below, VolumetricReading(probe),
-                             WholeRangeFailingEitherEnd, result, guess);
+                             WholeRangeFailingBelow(failsBelow), result, guess);
 }
 
 // VhFromDbSh's rounding error, measured against long double over 4.5 million points (-270..1000

@@ -143,6 +143,10 @@ INSTANTIATE_TEST_SUITE_P(
                       HardCase{"GuessedBracketWithinTheMargin", 56, 20.0, 500.0, 101325},
                       HardCase{"FirstVolumeSearchNearItsCap", 56, 59.93, -0.05, 101325},
                       HardCase{"FirstVolumeSearchAtItsCap", 56, 60.2, 0.0, 101325},
+                      // The lowest trial dry bulb's humidity ratio just under and just over what
+                      // its search reaches before the cap, with vapour to search for.
+                      HardCase{"LowestVolumeSearchJustUnderItsCap", 56, 59.8, 5.0, 101325},
+                      HardCase{"LowestVolumeSearchOverItsCap", 56, 60.2, 5.0, 101325},
                       HardCase{"WetBulbBelowTheSearchsStart", 45, -272.02640467620085,
                                -0.88532141769855333, 40000},
                       HardCase{"WetBulbAboveBoilingColdAir", 4, -90.0, 180.0, 101325},

@@ -281,11 +281,16 @@ class CertifiedSearch {
     const double aboveFirstOver = firstOver + FirstOverSlack * std::max(1.0, std::fabs(firstOver));
     std::array<double, 6> at{guess.Low, guess.High, aboveFirstOver};
     size_t count = 3;
-    for (size_t below = 0; below < i; ++below) at[count++] = Top(below);
+    // A piece wholly below the start holds no trial value: nothing to read there.
+    size_t firstBelow = 0;
+    while (firstBelow < i && Top(firstBelow) < family_.Start) {
+      states_[firstBelow++].Analysed = true;
+    }
+    for (size_t below = firstBelow; below < i; ++below) at[count++] = Top(below);
     std::array<Reading, 6> readings;
     for (size_t n = 0; n < count; ++n) readings[n] = probe_(at[n]);
     for (size_t n = 2; n < count; ++n) Learn(at[n], readings[n]);
-    for (size_t below = 0; below < i; ++below) {
+    for (size_t below = firstBelow; below < i; ++below) {
       if (states_[below].NotOverUpTo >= Top(below)) states_[below].Analysed = true;
     }
     const Evaluated low = Learn(guess.Low, readings[0]);

@@ -33,11 +33,17 @@ struct Pieces {
   // Below this the probe may fail low in a piece as well as high (succeeding in between): then
   // the lowest trial value skipped is checked as the highest is, if it lies below.
   double FailsLowBelow = -std::numeric_limits<double>::infinity();
+  // From this on the probe may fail high: the highest trial value skipped is checked, and the
+  // first level's first overshoot read ahead, if they lie at or above it.
+  double FailsHighFrom = -std::numeric_limits<double>::infinity();
 };
 
 inline constexpr Pieces WholeRange{{}, 0};
-// A probe through a search that can give up at the low end too, below `bound`.
-constexpr Pieces WholeRangeFailingBelow(double bound) { return {{}, 0, bound}; }
+// A probe through a search that can give up at the low end too, below `lowBelow`, and at the
+// high end from `highFrom`.
+constexpr Pieces WholeRangeFailing(double lowBelow, double highFrom) {
+  return {{}, 0, lowBelow, highFrom};
+}
 
 // Two trial values that probably bracket the crossing, from a cheap model of the relation: a
 // search that starts from them finds its crossing in a few readings. A wrong guess costs two
@@ -156,7 +162,8 @@ class CertifiedSearch {
     }
     for (size_t i = 0; i <= pieces_.Count; ++i) {
       const PieceState& piece = states_[i];
-      if (piece.SkippedOver > piece.HighestSuccess && Failed(probe_(piece.SkippedOver).Status)) {
+      if (piece.SkippedOver >= pieces_.FailsHighFrom && piece.SkippedOver > piece.HighestSuccess &&
+          Failed(probe_(piece.SkippedOver).Status)) {
         return StatusFailed;
       }
       if (piece.SkippedNotOver < pieces_.FailsLowBelow &&
@@ -279,8 +286,9 @@ class CertifiedSearch {
     // The finer levels' trial values that overshoot stay below it, or by their rounding a few
     // units in the last place above it: a success read just above covers them all.
     const double aboveFirstOver = firstOver + FirstOverSlack * std::max(1.0, std::fabs(firstOver));
-    std::array<double, 6> at{guess.Low, guess.High, aboveFirstOver};
-    size_t count = 3;
+    std::array<double, 6> at{guess.Low, guess.High};
+    size_t count = 2;
+    if (aboveFirstOver >= pieces_.FailsHighFrom) at[count++] = aboveFirstOver;
     // A piece wholly below the start holds no trial value: nothing to read there.
     size_t firstBelow = 0;
     while (firstBelow < i && Top(firstBelow) < family_.Start) {

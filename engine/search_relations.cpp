@@ -1221,7 +1221,8 @@ int32_t DbFromWbVh(PsychroParams* p, const double* wb, const double* vh, double*
     if (n > 0 && std::fabs(db - before) < Settled) break;
   }
   return CertifiedStepSearch(TemperatureSearch(p), *vh, Overshoot::Below, VolumetricReading(probe),
-                             WholeRangeFailingBelow(std::numeric_limits<double>::infinity()),
+                             WholeRangeFailing(std::numeric_limits<double>::infinity(),
+                                               -std::numeric_limits<double>::infinity()),
                              result, guess);
 }
 
@@ -1320,14 +1321,16 @@ int32_t DbFromSvVh(PsychroParams* p, const double* sv, const double* vh, double*
   // The humidity ratio of the volume at a trial dry bulb is found by a search that fails only
   // at its probe cap, for a positive volume: at and above the dry bulb whose humidity ratio is
   // SurelyFoundSh, it takes at most 80,000 first-level steps and a few dozen finer ones, and
-  // succeeds; so does the absolute humidity then. Below, the lowest trial value is checked.
+  // succeeds; so does the absolute humidity then, at any trial dry bulb above absolute zero.
+  // Below, the lowest trial value is checked; the high end never fails.
   constexpr double SurelyFoundSh = 800.0;  // kg/kg(DA), under the cap's 1000
   double failsBelow = std::numeric_limits<double>::infinity();
   if (Failed(DbFromSvSh(p, sv, &SurelyFoundSh, &failsBelow))) {
     failsBelow = std::numeric_limits<double>::infinity();
   }
   return CertifiedStepSearch(TemperatureSearch(p), *vh, Overshoot::Below, VolumetricReading(probe),
-                             WholeRangeFailingBelow(failsBelow), result, guess);
+                             WholeRangeFailing(failsBelow, std::numeric_limits<double>::infinity()),
+                             result, guess);
 }
 
 // VhFromDbSh's rounding error, measured against long double over 4.5 million points (-270..1000

@@ -253,5 +253,51 @@ TEST(WrongMargin, IsCaughtByTheComparison) {
   EXPECT_GT(wrong, 0);
 }
 
+// A probe rising with its trial value that fails below `low` or from `high` on. The certified
+// search skips the first level's trial values on either side of its bracket; where the probe
+// fails there, only the pieces' failure bounds make it read them, and fail as the plain search
+// does. Bounds that say no failure is possible there must change the result, or they are
+// checked by nothing.
+TEST(FailureBounds, DecideWhetherSkippedTrialValuesAreRead) {
+  const PsychroParams p = InitPsychroParams();
+  constexpr double Inf = std::numeric_limits<double>::infinity();
+  constexpr double Target = 13.7;
+  const Bracket guess{Target - 1e-9, Target + 1e-9};
+  struct Case {
+    double Low, High;  // where the probe fails
+  };
+  // A probe that fails high is checked there unless told otherwise.
+  auto failingHigh = [](double s) { return Reading{s < 15.0 ? StatusOk : StatusFailed, s, 1.0}; };
+  double unbounded = 0.0;
+  EXPECT_EQ(CertifiedStepSearch(TemperatureSearch(&p), Target, Overshoot::Above, failingHigh,
+                                WholeRange, &unbounded, guess),
+            StatusFailed);
+  for (const Case c : {Case{-Inf, 15.0}, Case{-200.0, Inf}}) {
+    auto probe = [&](double s) {
+      const bool fails = s < c.Low || s >= c.High;
+      return Reading{fails ? StatusFailed : StatusOk, s, std::fabs(s) + 1.0};
+    };
+    double plain = 0.0;
+    const int32_t plainStatus = StepSearch(
+        TemperatureSearch(&p), Target, Overshoot::Above,
+        [&](double s, double* value) {
+          const Reading at = probe(s);
+          *value = at.Value;
+          return at.Status;
+        },
+        &plain);
+    ASSERT_EQ(plainStatus, StatusFailed);
+    double result = 0.0;
+    EXPECT_EQ(CertifiedStepSearch(TemperatureSearch(&p), Target, Overshoot::Above, probe,
+                                  WholeRangeFailing(c.Low, c.High), &result, guess),
+              StatusFailed)
+        << c.Low << " " << c.High;
+    EXPECT_EQ(CertifiedStepSearch(TemperatureSearch(&p), Target, Overshoot::Above, probe,
+                                  WholeRangeFailing(-Inf, Inf), &result, guess),
+              StatusOk)
+        << c.Low << " " << c.High;
+  }
+}
+
 }  // namespace
 }  // namespace vaporin

@@ -168,6 +168,15 @@ constexpr double HalleyLeftPerK2 = 0.05;
 // finest trial step.
 constexpr double ModelSettledWithin = 1e-10;  // °C
 
+// The bracket around `t`, where steps on the model of the curve settled leaving `left`: a margin
+// and a half of the probe's reading over its slope, the model's own error and what the steps
+// left, either side. A relation's crossing moves by no more than the curve's temperature does.
+std::optional<Bracket> ModelBracket(double t, double margin, double slope, double left) {
+  const double halfWidth = MarginsWide * margin / slope + SatCurveModelErrorC(t) + left;
+  if (!std::isfinite(halfWidth)) return std::nullopt;
+  return Bracket{t - halfWidth, t + halfWidth};
+}
+
 // What a step of `move` leaves, Halley's or Newton's.
 double LeftAfter(double move, bool halleys) {
   const double size = std::fabs(move);
@@ -352,9 +361,7 @@ class WetBulbGuess {
       const double margin =
           WetBulbMarginFactor * (WetBulbErrorScale(p_, from, pws, pressureHPa_, sh_) +
                                  std::fabs(at.Value) + std::fabs(db_));
-      // The energy balance's crossing moves by no more than the curve's temperature does.
-      const double halfWidth = MarginsWide * margin / at.Slope + SatCurveModelErrorC(t_) + left;
-      modelBracket_ = Bracket{t_ - halfWidth, t_ + halfWidth};
+      modelBracket_ = ModelBracket(t_, margin, at.Slope, left);
       modelSlope_ = at.Slope;
       cheapSteps_ = CheapSteps;
       return false;
@@ -821,9 +828,7 @@ std::optional<Bracket> RefinedThroughShAtRh(PsychroParams* p, const double* rh, 
     if (left < ModelSettledWithin) {
       const double margin = marginFactor * (scale(from, sh, Amplification(p, pv), value) +
                                             std::fabs(value) + std::fabs(target));
-      const double halfWidth =
-          MarginsWide * margin / at.Slope + SatCurveModelErrorC(estimate) + left;
-      return Bracket{estimate - halfWidth, estimate + halfWidth};
+      return ModelBracket(estimate, margin, at.Slope, left);
     }
   }
   return RefinedAround(
@@ -1024,10 +1029,7 @@ class RatioBracket {
         // The probe's margin at the crossing, where its vapour pressure is pv, over its slope.
         const double margin = RatioAtRhMarginFactor * sh * (Amplification(p, pv) + 2.0);
         const double slope = RatioSlope(p->MolarMassWater / p->MolarMassAir, sh, model.Slope);
-        const double halfWidth =
-            MarginsWide * margin / slope + SatCurveModelErrorC(estimate_) + left;
-        if (std::isfinite(halfWidth))
-          model_ = Bracket{estimate_ - halfWidth, estimate_ + halfWidth};
+        model_ = ModelBracket(estimate_, margin, slope, left);
         return estimate_;
       }
     }

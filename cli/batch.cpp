@@ -14,7 +14,21 @@ namespace {
 constexpr size_t OutputChunkBytes = 1 << 16;
 constexpr std::string_view StatusOk = "ok";
 constexpr std::string_view StatusNoState = "no-state";
+constexpr std::string_view StatusOutOfRange = "out-of-range";
 constexpr std::string_view StatusBadInput = "bad-input";
+
+// A row's status when its two numbers give no state: a relative humidity outside 0 to 100 %
+// is no input; every other reason is the calculation's answer.
+std::string_view StatusOf(TextId reason) {
+  switch (reason) {
+    case TextId::RelativeHumidityRange:
+      return StatusBadInput;
+    case TextId::OutsideCalculationRange:
+      return StatusOutOfRange;
+    default:
+      return StatusNoState;
+  }
+}
 
 struct InputColumn {
   size_t Column;
@@ -115,13 +129,17 @@ void RunBatch(std::istream& in, std::ostream& out, std::ostream& messages, Calcu
         TextOf(texts, input.Box) = cell;
       }
       if (numbers) {
-        if (const auto shown = calculator.SolveOnce(texts)) {
-          solved.Shown = *shown;
+        const Calculator::OneState one = calculator.SolveOnce(texts);
+        if (one.Texts) {
+          solved.Shown = *one.Texts;
           solved.Values = calculator.ShownValues();
           solvedRow = true;
           status = StatusOk;
         } else {
-          status = StatusNoState;
+          const TextId reason = one.Reason.value_or(TextId::NoAirState);
+          status = StatusOf(reason);
+          if (status == StatusBadInput)
+            messages << "line " << lines << ": " << SourceText(reason) << '\n';
         }
       }
     }

@@ -50,7 +50,7 @@ std::string Usage() {
          "  --precision display|full   the window's digits, or every digit of the double\n"
          "  --batch               CSV in, CSV out: the header names two quantities; the other\n"
          "                        columns come first, then db..sv and a status per row\n"
-         "                        (ok, no-state, bad-input)\n"
+         "                        (ok, no-state, out-of-range, bad-input)\n"
          "  --chart FILE.svg|FILE.png   the psychrometric chart, 1200 x 800, marking the state\n"
          "                        when one is given, in the settings' language with --settings\n"
          "  --help, --version\n"
@@ -91,13 +91,15 @@ int SolveOne(const Options& options, Calculator& calculator, std::ostream& out, 
     }
     TextOf(texts, box) = text;
   }
-  const std::optional<BoxTexts> shown = calculator.SolveOnce(texts);
+  const Calculator::OneState solved = calculator.SolveOnce(texts);
+  const std::optional<BoxTexts>& shown = solved.Texts;
   if (options.ChartFile) {
     WriteChartFile(calculator, shown ? &*shown : nullptr, *options.ChartFile, writePng);
   }
   if (!shown) {
-    err << ProgramName << ": no state has " << QuantityName(firstBox) << '=' << firstText << " and "
-        << QuantityName(secondBox) << '=' << secondText << '\n';
+    err << ProgramName << ": no state for " << QuantityName(firstBox) << '=' << firstText << " and "
+        << QuantityName(secondBox) << '=' << secondText << ": "
+        << SourceText(solved.Reason.value_or(TextId::NoAirState)) << '\n';
     return ExitNoState;
   }
   out << FormatState({*shown, calculator.ShownValues()}, calculator.Units(), options.Format,

@@ -1,6 +1,6 @@
 #include "core/calculator.h"
 
-#include "core/state_check.h"
+#include "core/verdict.h"
 #include "engine/relations.h"
 #include "engine/sat_pressure.h"
 #include "engine/solvers.h"
@@ -94,20 +94,17 @@ BoxesUpdate Calculator::CommitInputs(const BoxTexts& texts) {
   dewPointEntered_ = result.DisableSH;
   const BoxesUpdate shown = ComputeResults();
   if (shown.Texts) return shown;
-  if (twoStand) {
-    update.Reason =
-        pairCode_ == EnthalpyWetBulbPairCode ? TextId::EnthalpyWetBulbNoState : TextId::NoAirState;
-  }
+  if (twoStand) update.Reason = shown.Reason;
   return update;
 }
 
-std::optional<BoxTexts> Calculator::SolveOnce(const BoxTexts& texts) {
+Calculator::OneState Calculator::SolveOnce(const BoxTexts& texts) {
   displayLock_ = false;
   state_ = AirState{};
   const BoxesUpdate update = CommitInputs(texts);
   displayLock_ = false;
-  if (!update.ResultShown) return std::nullopt;
-  return update.Texts;
+  if (!update.ResultShown) return {std::nullopt, update.Reason};
+  return {update.Texts, std::nullopt};
 }
 
 BoxesUpdate Calculator::EnterDryBulbAndRatio(double dryBulbC, double humidityRatio) {
@@ -155,14 +152,23 @@ BoxesUpdate Calculator::ClearAll() {
 
 BoxesUpdate Calculator::ComputeResults() {
   if (displayLock_) return {};
-  if (Failed(SolvePair(&params_, &state_, pairCode_)) || !Showable(committed_)) return {};
+  if (const std::optional<TextId> refusal = SolveCommitted()) {
+    BoxesUpdate update;
+    update.Reason = refusal;
+    return update;
+  }
   solvedAtPa_ = units_.PressurePa;
   return ShowResults();
 }
 
-bool Calculator::Showable(const AirState& entered) {
-  return IsPhysicalState(state_) && AnswersEnteredPair(&params_, state_, entered, pairCode_) &&
-         ShowsAsNumbers(TextsOf(state_), separator_);
+std::optional<TextId> Calculator::SolveCommitted() {
+  const EnteredPair entered{committed_, pairCode_, dewPointEntered_};
+  if (const std::optional<TextId> refusal = SolveAndJudge(&params_, entered, &state_)) {
+    return refusal;
+  }
+  // A value too large for its unit would show as no number.
+  if (!ShowsAsNumbers(TextsOf(state_), separator_)) return TextId::OutsideCalculationRange;
+  return std::nullopt;
 }
 
 BoxesUpdate Calculator::ShowResults() {
@@ -171,15 +177,13 @@ BoxesUpdate Calculator::ShowResults() {
 }
 
 BoxesUpdate Calculator::SolveAgain() {
-  state_ = committed_;
   bool solved = true;
   if (dewPointEntered_) {
     double pv = 0.0;
-    solved = !Failed(SatPressure(&params_, &state_.DP, &pv)) &&
-             !Failed(ShFromPvStd(&params_, &pv, &state_.SH));
+    solved = !Failed(SatPressure(&params_, &committed_.DP, &pv)) &&
+             !Failed(ShFromPvStd(&params_, &pv, &committed_.SH));
   }
-  const AirState entered = state_;
-  solved = solved && !Failed(SolvePair(&params_, &state_, pairCode_)) && Showable(entered);
+  solved = solved && !SolveCommitted();
   if (!solved) {
     // No state at the new pressure: nothing of the old one stays on show.
     state_ = AirState{};

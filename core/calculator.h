@@ -89,8 +89,12 @@ class Calculator {
   void ReleaseDisplayLock() { displayLock_ = false; }
 
   // One state from the boxes' texts for a front end without a window: a fresh state, the
-  // commit's rules, no lock left behind. None when the texts give no state.
-  std::optional<BoxTexts> SolveOnce(const BoxTexts& texts);
+  // commit's rules, no lock left behind.
+  struct OneState {
+    std::optional<BoxTexts> Texts;  // none when the texts give no state
+    std::optional<TextId> Reason;   // why not, when two values stand
+  };
+  OneState SolveOnce(const BoxTexts& texts);
   // A new entry of a dry bulb (°C) and a humidity ratio (kg/kg(DA)), as if typed into cleared
   // boxes with the digits the boxes show: the state is solved and shown, or the two values
   // stay in their boxes.
@@ -112,9 +116,8 @@ class Calculator {
  private:
   BoxesUpdate ClearAll();
   BoxesUpdate ComputeResults();
-  // Whether the solved state_ is a real air state that answers the pair as `entered` holds
-  // it, and shows as numbers.
-  bool Showable(const AirState& entered);
+  // Solves the committed pair into state_: none when it is a state to show, else why not.
+  std::optional<TextId> SolveCommitted();
   BoxesUpdate ShowResults();
   // Solves the entered pair again at the pressure now in force.
   BoxesUpdate SolveAgain();

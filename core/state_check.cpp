@@ -20,15 +20,6 @@ namespace {
 // misses by far more.
 constexpr double RelativeModelSlack = 1e-3;
 
-// The finest step of a search family: the grid its result lies on, one step below the root.
-double FinestStep(const SearchFamily& family) {
-  double finest = family.FirstStep;
-  for (double step = family.FirstStep; step > family.Tolerance; step *= StepShrinkFactor) {
-    finest = step;
-  }
-  return finest;
-}
-
 int32_t DryBulbOf(PsychroParams*, const double* db, const double*, double* value) {
   *value = *db;
   return StatusOk;
@@ -77,15 +68,6 @@ bool GivesBack(PsychroParams* p, const QuantityRelation& quantity, const AirStat
   return std::fabs(value - target) <= reach;
 }
 }  // namespace
-
-bool IsPhysicalState(const AirState& state) {
-  for (const double field :
-       {state.DB, state.RH, state.SH, state.ENH, state.WB, state.SV, state.DP, state.VH}) {
-    if (!std::isfinite(field)) return false;
-  }
-  return state.RH >= 0.0 && state.RH <= MaxShownRelativeHumidity && state.SH >= 0.0 &&
-         state.VH >= 0.0 && state.SV > 0.0 && state.DB > AbsoluteZeroC;
-}
 
 bool AnswersEnteredPair(PsychroParams* params, const AirState& solved, const AirState& entered,
                         int32_t pairCode) {

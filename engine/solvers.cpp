@@ -1,5 +1,8 @@
 #include "engine/solvers.h"
 
+#include <array>
+#include <iterator>
+
 #include "engine/relations.h"
 #include "engine/search_relations.h"
 
@@ -161,53 +164,57 @@ int32_t SolveSvVh(PsychroParams* p, AirState* a) {
       WbDp);
 }
 
-int32_t SolvePair(PsychroParams* p, AirState* a, int32_t pairCode) {
-  switch (pairCode) {
-    case 1:
-      return SolveDbRh(p, a);
-    case 2:
-      return SolveDbSh(p, a);
-    case 3:
-      return SolveDbEnh(p, a);
-    case 4:
-      return SolveDbWb(p, a);
-    case 5:
-      return SolveDbSv(p, a);
-    case 6:
-      return SolveDbVh(p, a);
-    case 12:
-      return SolveRhSh(p, a);
-    case 13:
-      return SolveRhEnh(p, a);
-    case 14:
-      return SolveRhWb(p, a);
-    case 15:
-      return SolveRhSv(p, a);
-    case 16:
-      return SolveRhVh(p, a);
-    case 23:
-      return SolveShEnh(p, a);
-    case 24:
-      return SolveShWb(p, a);
-    case 25:
-      return SolveShSv(p, a);
-    case 26:
-      return SolveShVh(p, a);
-    case 34:
-      return SolveEnhWb(p, a);
-    case 35:
-      return SolveEnhSv(p, a);
-    case 36:
-      return SolveEnhVh(p, a);
-    case 45:
-      return SolveWbSv(p, a);
-    case 46:
-      return SolveWbVh(p, a);
-    case 56:
-      return SolveSvVh(p, a);
-    default:
-      return StatusFailed;
+namespace {
+struct SolverEntry {
+  int32_t Code;
+  int32_t (*Solve)(PsychroParams*, AirState*);
+  SearchedUnknowns Searched;
+};
+
+constexpr bool Db = true;
+constexpr bool Sh = true;
+constexpr bool No = false;
+
+// Every pair code with its solver, and the unknowns its steps find by a stepping search: the
+// dry bulb (also where its search probes a humidity-ratio search), the humidity ratio (also
+// where its search probes a wet-bulb search).
+constexpr SolverEntry Solvers[] = {
+    {1, SolveDbRh, {No, No}},   {2, SolveDbSh, {No, No}},   {3, SolveDbEnh, {No, No}},
+    {4, SolveDbWb, {No, Sh}},   {5, SolveDbSv, {No, Sh}},   {6, SolveDbVh, {No, No}},
+    {12, SolveRhSh, {Db, No}},  {13, SolveRhEnh, {Db, No}}, {14, SolveRhWb, {Db, No}},
+    {15, SolveRhSv, {Db, No}},  {16, SolveRhVh, {Db, No}},  {23, SolveShEnh, {No, No}},
+    {24, SolveShWb, {Db, No}},  {25, SolveShSv, {No, No}},  {26, SolveShVh, {Db, No}},
+    {34, SolveEnhWb, {No, No}}, {35, SolveEnhSv, {Db, Sh}}, {36, SolveEnhVh, {Db, No}},
+    {45, SolveWbSv, {No, Sh}},  {46, SolveWbVh, {Db, Sh}},  {56, SolveSvVh, {Db, Sh}},
+};
+
+constexpr int32_t HighestPairCode = 56;
+
+// The table's row of each code, -1 for a code without a solver.
+constexpr std::array<int8_t, HighestPairCode + 1> RowOfCode = [] {
+  std::array<int8_t, HighestPairCode + 1> rows{};
+  rows.fill(-1);
+  for (size_t row = 0; row < std::size(Solvers); ++row) {
+    rows[static_cast<size_t>(Solvers[row].Code)] = static_cast<int8_t>(row);
   }
+  return rows;
+}();
+
+const SolverEntry* EntryOf(int32_t pairCode) {
+  if (pairCode < 0 || pairCode > HighestPairCode) return nullptr;
+  const int8_t row = RowOfCode[static_cast<size_t>(pairCode)];
+  return row < 0 ? nullptr : &Solvers[static_cast<size_t>(row)];
+}
+}  // namespace
+
+int32_t SolvePair(PsychroParams* p, AirState* a, int32_t pairCode) {
+  const SolverEntry* entry = EntryOf(pairCode);
+  return entry == nullptr ? StatusFailed : entry->Solve(p, a);
+}
+
+SearchedUnknowns SearchesOf(int32_t pairCode) {
+  const SolverEntry* entry = EntryOf(pairCode);
+  return entry == nullptr ? SearchedUnknowns{} : entry->Searched;
 }
 
 }  // namespace vaporin

@@ -14,6 +14,15 @@ namespace vaporin {
 // solver returns StatusFailed and touches nothing.
 int32_t SolvePair(PsychroParams* p, AirState* a, int32_t pairCode);
 
+// The unknowns a pair's solver finds by a stepping search, so that they lie on its grid: the
+// dry bulb on the temperature search's, the humidity ratio on the humidity-ratio search's.
+struct SearchedUnknowns {
+  bool DryBulb = false;
+  bool HumidityRatio = false;
+};
+// None for a code without a solver.
+SearchedUnknowns SearchesOf(int32_t pairCode);
+
 int32_t SolveDbRh(PsychroParams* p, AirState* a);
 int32_t SolveDbSh(PsychroParams* p, AirState* a);
 int32_t SolveDbEnh(PsychroParams* p, AirState* a);

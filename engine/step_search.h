@@ -28,6 +28,15 @@ inline SearchFamily HumidityRatioSearch(const PsychroParams* p) {
   return {-p->TolSH, 0.01, p->TolSH};
 }
 
+// The finest step of a search family: the grid its result lies on, one step below the root.
+inline double FinestStep(const SearchFamily& family) {
+  double finest = family.FirstStep;
+  for (double step = family.FirstStep; step > family.Tolerance; step *= StepShrinkFactor) {
+    finest = step;
+  }
+  return finest;
+}
+
 // Trial values are sums of the start and of steps above the tolerance, all whole multiples of the
 // smallest step's unit in the last place, so none lies closer to 0 than that unit: at least this
 // for a tolerance of at least 2^53 times it.

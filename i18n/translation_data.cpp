@@ -272,6 +272,17 @@ const std::array<TranslationRow, SourceTextCount> TranslationRows = {{
         "相对湿度必须在 0 到 100 % 之间",                // zh_cn
         "相對濕度必須介於 0 到 100 % 之間",              // zh_tw
     },
+    {
+        "Outside the range of the calculation",  // en
+        "Außerhalb des Rechenbereichs",          // de
+        "Fuera del rango de cálculo",            // es
+        "Hors du domaine de calcul",             // fr
+        "Fuori dal campo di calcolo",            // it
+        "計算範囲外です",                        // ja
+        "Вне диапазона расчёта",                 // ru
+        "超出计算范围",                          // zh_cn
+        "超出計算範圍",                          // zh_tw
+    },
 }};
 
 const std::array<LanguageEntry, LanguageCount> Languages = {{

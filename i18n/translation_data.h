@@ -33,6 +33,7 @@ enum class TextId : size_t {
   EnthalpyWetBulbNoState,
   NoAirState,
   RelativeHumidityRange,
+  OutsideCalculationRange,
   Count,
 };
 

@@ -142,12 +142,26 @@ INSTANTIATE_TEST_SUITE_P(
                     "db,rh,vh,sh,dp,enh,wb,sv\n25.00,38.74,8.93,0.00763,10.00,44.56,15.99,"
                     "0.8552\n",
                     ""},
-        CommandCase{"EnthalpyWithWetBulbHasNoState", {"enh=38", "wb=14"}, 1, "", "no state"},
+        CommandCase{"EnthalpyWithWetBulbHasNoState",
+                    {"enh=38", "wb=14"},
+                    1,
+                    "",
+                    "no state for enh=38 and wb=14: Enthalpy and wet bulb do not fix a state"},
         CommandCase{"RelativeHumidityAbove100HasNoState",
                     {"db=25", "rh=150"},
                     1,
                     "",
-                    "no state has db=25 and rh=150"},
+                    "no state for db=25 and rh=150: Relative humidity must be 0 to 100 %"},
+        CommandCase{"DewPointAboveTheDryBulbIsNoAir",
+                    {"db=20", "dp=20.1"},
+                    1,
+                    "",
+                    "no state for db=20 and dp=20.1: No air state has these two values"},
+        CommandCase{"NearBoilingIsOutsideTheCalculation",
+                    {"db=95", "dp=92"},
+                    1,
+                    "",
+                    "no state for db=95 and dp=92: Outside the range of the calculation"},
         CommandCase{"NotANumber", {"db=25", "rh=5O"}, 2, "", "rh: '5O' is not a number"},
         CommandCase{"DecimalComma", {"db=25,5", "rh=50"}, 2, "", "db: '25,5' is not a number"},
         CommandCase{"OneValue", {"db=25"}, 2, "", "give two values"},
@@ -345,12 +359,13 @@ TEST(Batch, SolvesGoodRowsAndReportsBadOnesWithoutStopping) {
             "08:00,\"roof, north\",25.00,50.00,11.52,0.00988,13.87,50.30,17.89,0.8582,ok\n"
             "09:00,\"say \"\"hi\"\"\",,,,,,,,,bad-input\n"
             "10:00,court,,,,,,,,,bad-input\n"
-            "11:00,court,,,,,,,,,no-state\n"
+            "11:00,court,,,,,,,,,bad-input\n"
             "12:00,\"two\nlines\",20.00,50.00,8.64,0.00726,9.27,38.54,13.78,0.8403,ok\n"
             "13:00,x,,,,,,,,,bad-input\n");
   EXPECT_EQ(outcome.Err,
             "line 3: rh: 'abc' is not a number\n"
             "line 4: 3 cells where the header has 4\n"
+            "line 6: Relative humidity must be 0 to 100 %\n"
             "line 9: db: '' is not a number\n");
 }
 

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "core/calculator.h"
+#include "core/state_bounds.h"
 #include "engine/solvers.h"
 #include "units/number_text.h"
 
@@ -90,27 +91,31 @@ TEST(ImpossibleStates, OneValueGivesNoReason) {
   EXPECT_FALSE(core.CommitInputs(threeGroups).Reason);
 }
 
-// The physical region, field by field, on a real state.
+// The physical region, field by field, on a real state of a pair that no search solves, so
+// that the bounds are not widened.
 TEST(ImpossibleStates, PhysicalRegionHasItsBounds) {
+  PsychroParams params = InitPsychroParams();
+  const int32_t exactPair = 1;
+  auto inside = [&](AirState state) { return FitToRealAir(&params, exactPair, &state); };
   const AirState real{25.0, 50.0, 0.0099, 12.0, 17.9, 0.858, 13.9, 11.5};
-  EXPECT_TRUE(IsPhysicalState(real));
+  EXPECT_TRUE(inside(real));
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
   const std::pair<double AirState::*, double> outside[] = {
-      {&AirState::RH, 101.01}, {&AirState::RH, -0.01}, {&AirState::SH, -1e-9},
+      {&AirState::RH, 100.01}, {&AirState::RH, -0.01}, {&AirState::SH, -1e-9},
       {&AirState::VH, -1e-9},  {&AirState::SV, 0.0},   {&AirState::DB, -273.15},
       {&AirState::ENH, inf},   {&AirState::WB, nan},   {&AirState::DP, -inf},
   };
   for (const auto& [field, value] : outside) {
     AirState state = real;
     state.*field = value;
-    EXPECT_FALSE(IsPhysicalState(state)) << value;
+    EXPECT_FALSE(inside(state)) << value;
   }
   AirState edge = real;
-  edge.RH = 101.0;
+  edge.RH = 100.0;
   edge.SH = 0.0;
   edge.VH = 0.0;
-  EXPECT_TRUE(IsPhysicalState(edge));
+  EXPECT_TRUE(inside(edge));
 }
 
 // A value too large for its unit is no input, and no solve puts a non-number into a box: each
@@ -169,7 +174,7 @@ TEST(ImpossibleStates, RealStatesThroughEveryPairAreShown) {
     Calculator source;
     const std::string db = std::to_string(dryBulb(random));
     const std::string rh = std::to_string(relativeHumidity(random));
-    const std::optional<BoxTexts> shown = source.SolveOnce(BoxTexts{db, rh});
+    const std::optional<BoxTexts> shown = source.SolveOnce(BoxTexts{db, rh}).Texts;
     ASSERT_TRUE(shown) << db << ' ' << rh;
     for (const BoxInfo& first : BoxTable) {
       for (const BoxInfo& second : BoxTable) {

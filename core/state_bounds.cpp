@@ -16,6 +16,9 @@ constexpr double SaturatedRh = 100.0;  // %
 // this at 0 °C (%), falling by the slope (% per K).
 constexpr double VolumetricExcessAt0C = 0.40;
 constexpr double VolumetricExcessSlope = 0.0015;
+// Every other pair's: rounding alone, measured up to 8e-6 % (humidity ratio with wet bulb near
+// boiling at 40 kPa).
+constexpr double RoundingExcess = 1e-4;  // %
 
 struct Moves {
   double RH = 0.0;
@@ -64,7 +67,7 @@ double SaturationExcess(int32_t pairCode, double dryBulbC) {
   // several hundredths of a degree. Measured on saturated states re-solved from their own two
   // values, -100 to 100 °C at 40 to 120 kPa: 0.53 % at -100 °C falling to 0.21 % near boiling.
   const bool fromAbsoluteHumidity = pairCode % PairCodeFirstFactor == QuantityVH;
-  if (!fromAbsoluteHumidity || !SearchesOf(pairCode).DryBulb) return 0.0;
+  if (!fromAbsoluteHumidity || !SearchesOf(pairCode).DryBulb) return RoundingExcess;
   return VolumetricExcessAt0C - VolumetricExcessSlope * dryBulbC;
 }
 

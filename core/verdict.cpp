@@ -1,9 +1,12 @@
 #include "core/verdict.h"
 
+#include <cmath>
+
 #include "core/input_workflow.h"
 #include "core/state_bounds.h"
 #include "core/state_check.h"
 #include "engine/relations.h"
+#include "engine/search_relations.h"
 #include "engine/solvers.h"
 
 namespace vaporin {
@@ -59,22 +62,26 @@ bool Above(const std::optional<double>& a, const std::optional<double>& b) {
   return a && b && *a > *b;
 }
 
-// Values that no air has, each alone or against the other: a temperature at or below absolute
-// zero, a negative humidity, a volume not positive, a dew point or wet bulb above the dry bulb
-// or a dew point above the wet bulb.
-bool NoAirHas(const Inputs& in) {
+// Values that no air has: a temperature at or below absolute zero, an enthalpy below dry air's
+// there (moist air above absolute zero carries more), a negative humidity, a volume not
+// positive.
+bool NoAirHas(const PsychroParams& p, const Inputs& in) {
   for (const auto& temperature : {in.DB, in.DP, in.WB}) {
     if (temperature && *temperature <= AbsoluteZeroC) return true;
   }
-  if ((in.SH && *in.SH < 0.0) || (in.VH && *in.VH < 0.0) || (in.SV && *in.SV <= 0.0)) {
-    return true;
-  }
+  if (in.ENH && *in.ENH < p.CpAir * AbsoluteZeroC) return true;
+  return (in.SH && *in.SH < 0.0) || (in.VH && *in.VH < 0.0) || (in.SV && *in.SV <= 0.0);
+}
+
+// A dew point or wet bulb above the dry bulb, or a dew point above the wet bulb. Saturated air
+// solved on the searches' grids may show these by a hair, so they only name a failure.
+bool OutOfOrder(const Inputs& in) {
   return Above(in.DP, in.DB) || Above(in.WB, in.DB) || Above(in.DP, in.WB);
 }
 
 bool OutsideCalculation(const Inputs& in) {
   for (const auto& temperature : {in.DB, in.DP, in.WB}) {
-    if (temperature && (*temperature < CalculationMinC || *temperature > CalculationMaxC)) {
+    if (temperature && (*temperature < CalculationMinC || *temperature >= CalculationEndC)) {
       return true;
     }
   }
@@ -123,6 +130,38 @@ bool PastRealAir(PsychroParams* p, const EnteredPair& entered) {
          PastRealAir(p, second, v.*FieldOf(second), first, v.*FieldOf(first)).value_or(false);
 }
 
+// Enthalpy with absolute humidity: an enthalpy above what any state in the calculation's range
+// has at that absolute humidity. The humidity ratio at a fixed absolute humidity rises with
+// the dry bulb, and the enthalpy with both, so the highest is at the range's top; a thousandth
+// more covers the relations' disagreement. The search would otherwise step to its cap.
+bool EnthalpyAboveRange(PsychroParams* p, const EnteredPair& entered) {
+  if (entered.PairCode != PairCodeFirstFactor * QuantityENH + QuantityVH) return false;
+  constexpr double RelationsSlack = 1e-3;
+  const double top = std::nextafter(CalculationEndC, 0.0);
+  double rh = 0.0;
+  double sh = 0.0;
+  double enh = 0.0;
+  if (Failed(RhFromDbVh(p, &top, &entered.Values.VH, &rh)) ||
+      Failed(ShFromDbRh(p, &top, &rh, &sh)) || Failed(EnhFromDbSh(p, &top, &sh, &enh))) {
+    return false;
+  }
+  return entered.Values.ENH > enh + RelationsSlack * std::fabs(enh);
+}
+
+// Wet bulb with absolute humidity: more water than saturated air at the wet bulb holds, the
+// most that air of that wet bulb has. The allowance covers the formulas' excess above
+// saturation and a step of the humidity-ratio grid (1e-5 kg/kg(DA) is under 0.02 g/m³).
+// The nested search would otherwise take a hundred microseconds to find out.
+bool AboveSaturationAtWetBulb(PsychroParams* p, const EnteredPair& entered) {
+  if (entered.PairCode != PairCodeFirstFactor * QuantityWB + QuantityVH) return false;
+  constexpr double ExcessAllowance = 0.01;  // of the saturated value
+  constexpr double GridAllowance = 0.02;    // g/m³
+  const double saturated = 100.0;           // %
+  double vh = 0.0;
+  if (Failed(VhFromDbRh(p, &entered.Values.WB, &saturated, &vh))) return false;
+  return entered.Values.VH > vh * (1.0 + ExcessAllowance) + GridAllowance;
+}
+
 // Dry bulb with enthalpy: the solver refuses a dry bulb above the one the enthalpy has in dry
 // air, where the enthalpy lies below dry air's.
 bool BelowDryAirEnthalpy(PsychroParams* p, const EnteredPair& entered) {
@@ -132,34 +171,51 @@ bool BelowDryAirEnthalpy(PsychroParams* p, const EnteredPair& entered) {
   return !Failed(DbFromEnhSh(p, &entered.Values.ENH, &dryAirSh, &dryAirDb)) &&
          entered.Values.DB > dryAirDb;
 }
+// Dry bulb with wet bulb: a wet bulb below bone-dry air's at that dry bulb.
+bool BelowBoneDryWetBulb(PsychroParams* p, const Inputs& in) {
+  if (!in.DB || !in.WB) return false;
+  const double dry = 0.0;
+  double wb = 0.0;
+  return !Failed(WbFromDbSh(p, &*in.DB, &dry, &wb)) && *in.WB < wb;
+}
+
+// Values that contradict each other are no air's, whatever the calculation's range.
+bool Contradict(PsychroParams* p, const EnteredPair& entered) {
+  const Inputs inputs = InputsOf(entered);
+  return NoAirHas(*p, inputs) || OutOfOrder(inputs) || BelowBoneDryWetBulb(p, inputs) ||
+         AboveSaturationAtWetBulb(p, entered) || BelowDryAirEnthalpy(p, entered) ||
+         PastRealAir(p, entered);
+}
 }  // namespace
 
-std::optional<TextId> RefusalOfInputs(PsychroParams*, const EnteredPair& entered) {
+std::optional<TextId> RefusalOfInputs(PsychroParams* params, const EnteredPair& entered) {
   if (entered.PairCode == EnthalpyWetBulbPairCode) return TextId::EnthalpyWetBulbNoState;
   const Inputs inputs = InputsOf(entered);
   if (inputs.RH && !(*inputs.RH >= RelativeHumidityMin && *inputs.RH <= RelativeHumidityMax)) {
     return TextId::RelativeHumidityRange;
   }
-  if (NoAirHas(inputs)) return TextId::NoAirState;
-  if (OutsideCalculation(inputs)) return TextId::OutsideCalculationRange;
+  if (NoAirHas(*params, inputs) || AboveSaturationAtWetBulb(params, entered)) {
+    return TextId::NoAirState;
+  }
+  if (OutsideCalculation(inputs) || EnthalpyAboveRange(params, entered)) {
+    return Contradict(params, entered) ? TextId::NoAirState : TextId::OutsideCalculationRange;
+  }
   return std::nullopt;
 }
 
 std::optional<TextId> JudgeSolved(PsychroParams* params, const EnteredPair& entered, bool solved,
                                   AirState* state) {
-  // Values that contradict each other are no air's; values that do not are such air's, which
-  // the formulas or the searches do not reach when they give up or end below the range.
-  auto contradict = [&] {
-    return NoAirHas(InputsOf(entered)) || BelowDryAirEnthalpy(params, entered) ||
-           PastRealAir(params, entered);
-  };
-  if (!solved) return contradict() ? TextId::NoAirState : TextId::OutsideCalculationRange;
   // The round trip reads the state as solved, before any value is brought to its bound.
-  const bool real = AnswersEnteredPair(params, *state, entered.Values, entered.PairCode) &&
+  const bool real = solved &&
+                    AnswersEnteredPair(params, *state, entered.Values, entered.PairCode) &&
                     FitToRealAir(params, entered.PairCode, state);
-  const bool inRange = state->DB >= CalculationMinC;
-  if (real && inRange) return std::nullopt;
-  if (real || (!inRange && !contradict())) return TextId::OutsideCalculationRange;
+  const bool inRange = solved && state->DB >= CalculationMinC;
+  // An entered value that no air has is refused whatever the state's resolution.
+  if (real && inRange && !NoAirHas(*params, InputsOf(entered))) return std::nullopt;
+  // Values that do not contradict each other are such air's, which the formulas or the
+  // searches do not reach when they give up or end below the range.
+  if (Contradict(params, entered)) return TextId::NoAirState;
+  if (!solved || real || !inRange) return TextId::OutsideCalculationRange;
   return TextId::NoAirState;
 }
 

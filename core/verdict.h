@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "engine/psychro_params.h"
+#include "engine/sat_pressure.h"
 #include "i18n/translation_data.h"
 
 // Whether two entered values give a state to show, and if not, why: no air has them
@@ -13,9 +14,9 @@
 namespace vaporin {
 
 // The calculation's range of temperatures, °C: the saturation pressure's formula starts at
-// the lower end and ends at water's critical point.
+// the lower end and ends below water's critical point.
 inline constexpr double CalculationMinC = -100.0;
-inline constexpr double CalculationMaxC = 373.946;
+inline constexpr double CalculationEndC = CriticalTemperatureC;
 
 // The two entered values of a pair, in engine units; an entered dew point (°C) stands for the
 // humidity ratio that it implies.
@@ -35,7 +36,8 @@ std::optional<TextId> SolveAndJudge(PsychroParams* params, const EnteredPair& en
                                     AirState* state);
 
 // The judgement of a solve already run (`solved` its outcome), without the inputs' own
-// refusals: what SolveAndJudge decides for the pairs those let through.
+// refusals: what SolveAndJudge decides for the pairs those let through. It refuses every pair
+// that RefusalOfInputs refuses, so that those need no solve.
 std::optional<TextId> JudgeSolved(PsychroParams* params, const EnteredPair& entered, bool solved,
                                   AirState* state);
 

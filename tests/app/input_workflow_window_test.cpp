@@ -304,6 +304,11 @@ class InputWorkflowWindowTest : public OpenWindowTest {
                                        << "RH"
                                        << "150"
                                        << "Relative humidity must be 0 to 100 %";
+    QTest::newRow("outside the calculation") << "DB"
+                                             << "95"
+                                             << "DP"
+                                             << "92"
+                                             << "Outside the range of the calculation";
   }
   void aReasonShowsUntilTheNextKey() {
     QFETCH(QString, first);

@@ -122,6 +122,19 @@ class SceneBuilder {
     }
   }
 
+  // A line's label, where it lies wholly inside the plot; else none, rather than one cut at the
+  // plot's edge (a "-10" cut to "10" reads as another number).
+  void AddLineLabel(const std::string& text, PixelPoint at, TextAnchor anchor) {
+    const SceneText label{text, at, LineLabelSizePx, anchor, Ink::LineLabel};
+    const PixelRect box = TextBox(label);
+    const PixelRect& plot = scene_.Plot;
+    if (box.Left < plot.Left || box.Right() > plot.Right() || box.Top < plot.Top ||
+        box.Bottom() > plot.Bottom()) {
+      return;
+    }
+    scene_.Texts.push_back(label);
+  }
+
   void AddLine(const ChartLine& line) {
     if (line.Points.size() < 2) return;
     std::vector<PixelPoint> pixels = Pixels(line.Points);
@@ -133,22 +146,23 @@ class SceneBuilder {
         const auto last = std::find_if(pixels.rbegin(), pixels.rend(),
                                        [&plot](PixelPoint p) { return plot.Contains(p); });
         if (last != pixels.rend()) {
-          AddText(line.Label, {last->X - LabelOffsetPx, last->Y + ScaleSizePx}, LineLabelSizePx,
-                  TextAnchor::End, Ink::LineLabel);
+          AddLineLabel(line.Label, {last->X - LabelOffsetPx, last->Y + ScaleSizePx},
+                       TextAnchor::End);
         }
         break;
       }
       case LineKind::WetBulb:
         // On the saturation line, in the fog beside it.
         if (plot.Contains(pixels.front())) {
-          AddText(line.Label, {pixels.front().X - LabelOffsetPx, pixels.front().Y - 2.0},
-                  LineLabelSizePx, TextAnchor::End, Ink::LineLabel);
+          AddLineLabel(line.Label, {pixels.front().X - LabelOffsetPx, pixels.front().Y - 2.0},
+                       TextAnchor::End);
         }
         break;
       case LineKind::SpecificVolume:
         if (plot.Contains(pixels.front())) {
-          AddText(line.Label, {pixels.front().X + LabelOffsetPx, pixels.front().Y - LabelOffsetPx},
-                  LineLabelSizePx, TextAnchor::Start, Ink::LineLabel);
+          AddLineLabel(line.Label,
+                       {pixels.front().X + LabelOffsetPx, pixels.front().Y - LabelOffsetPx},
+                       TextAnchor::Start);
         }
         break;
     }
@@ -189,6 +203,25 @@ class SceneBuilder {
   ChartScene scene_{};
 };
 }  // namespace
+
+PixelRect TextBox(const SceneText& text) {
+  constexpr double NarrowWidthEm = 0.62;
+  constexpr double WideWidthEm = 1.0;
+  constexpr double AscentEm = 0.8;
+  constexpr double DescentEm = 0.25;
+  double widthEm = 0.0;
+  for (size_t i = 0; i < text.Text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text.Text[i]);
+    if ((byte & 0xC0) == 0x80) continue;  // a continuation byte of the same character
+    widthEm += byte >= 0xE0 ? WideWidthEm : NarrowWidthEm;
+  }
+  const double width = widthEm * text.SizePx;
+  double left = text.At.X;
+  if (text.Anchor == TextAnchor::Middle) left -= width / 2;
+  if (text.Anchor == TextAnchor::End) left -= width;
+  const double top = text.At.Y - AscentEm * text.SizePx;
+  return {left, top, width, (AscentEm + DescentEm) * text.SizePx};
+}
 
 const InkStyle& StyleOf(Ink ink) { return InkStyles[static_cast<size_t>(ink)]; }
 

@@ -84,6 +84,11 @@ struct ChartMarkerSpec {
   std::string Label;
 };
 
+// The box a text takes, in pixels, from its anchor and an estimate of its width (a line
+// label's digits, signs and units are under 0.62 of the text's size wide each in the fonts the
+// chart is drawn with; an ideograph is a whole size).
+PixelRect TextBox(const SceneText& text);
+
 ChartScene BuildChartScene(const std::vector<ChartLine>& lines, const ChartRange& range,
                            const ChartTexts& texts, const std::optional<ChartMarkerSpec>& marker,
                            double width, double height, std::string_view separator);

@@ -242,3 +242,58 @@ TEST(ChartSvg, TheFileTypeComesFromTheExtension) {
 
 }  // namespace
 }  // namespace vaporin
+
+namespace vaporin {
+namespace {
+
+// Every line label lies wholly inside the plot or is not drawn, so that none is cut at an edge
+// (a "-10" cut to "10"): on several pressures, units, ranges and sizes.
+TEST(ChartLabels, LieWhollyInsideThePlot) {
+  const UnitSettings unitChoices[] = {
+      Units(UnitOfTemperature::Celsius, UnitOfSpecHumidity::GramsPerKg),
+      Units(UnitOfTemperature::Fahrenheit, UnitOfSpecHumidity::GrainsPerLb),
+      Units(UnitOfTemperature::Kelvin, UnitOfSpecHumidity::KgPerKg),
+  };
+  const std::optional<ChartMark> marks[] = {std::nullopt, ChartMark{-25.0, 0.0003, "cold"},
+                                            ChartMark{45.0, 0.045, "hot"}};
+  int labels = 0;
+  for (const double pressurePa : {101325.0, 83524.0, 45000.0}) {
+    PsychroParams params = InitPsychroParams();
+    SetAtmosphericPressure(&params, pressurePa);
+    for (const UnitSettings& units : unitChoices) {
+      for (const auto& mark : marks) {
+        PsychroChart chart;
+        chart.SetUp(params, units, ".", {"Chart", "Dry bulb", "Humidity ratio"});
+        chart.SetMark(mark);
+        for (const auto& [width, height] : {std::pair{1200.0, 800.0}, std::pair{500.0, 360.0}}) {
+          const ChartScene scene = chart.Scene(width, height);
+          for (const SceneText& text : scene.Texts) {
+            if (text.Kind != Ink::LineLabel) continue;
+            ++labels;
+            const PixelRect box = TextBox(text);
+            EXPECT_TRUE(box.Left >= scene.Plot.Left && box.Right() <= scene.Plot.Right() &&
+                        box.Top >= scene.Plot.Top && box.Bottom() <= scene.Plot.Bottom())
+                << text.Text << " at " << pressurePa << " Pa, " << width << " px";
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GT(labels, 200);
+}
+
+// The box of a text follows its anchor and its characters' widths.
+TEST(ChartLabels, TextBoxFollowsTheAnchor) {
+  const SceneText end{"-10", {100.0, 50.0}, 10.0, TextAnchor::End, Ink::LineLabel};
+  const PixelRect box = TextBox(end);
+  EXPECT_NEAR(box.Width, 3 * 0.62 * 10.0, 1e-9);
+  EXPECT_NEAR(box.Right(), 100.0, 1e-9);
+  SceneText wide = end;
+  wide.Text = "湿球";
+  wide.Anchor = TextAnchor::Start;
+  EXPECT_NEAR(TextBox(wide).Width, 20.0, 1e-9);
+  EXPECT_NEAR(TextBox(wide).Left, 100.0, 1e-9);
+}
+
+}  // namespace
+}  // namespace vaporin

@@ -19,40 +19,28 @@ constexpr double VolumetricExcessSlope = 0.0015;
 // Every other pair's: rounding alone, measured up to 8e-6 % (humidity ratio with wet bulb near
 // boiling at 40 kPa).
 constexpr double RoundingExcess = 1e-4;  // %
+}  // namespace
 
-struct Moves {
-  double RH = 0.0;
-  double VH = 0.0;
-};
-
-// How far the relative humidity and the absolute humidity move, at most, when the dry bulb
-// moves by ±dDb (°C) and the humidity ratio by ±dSh (kg/kg(DA)).
-Moves MovesOver(PsychroParams* p, const AirState& s, double dDb, double dSh) {
-  Moves most;
-  double rh0 = 0.0;
-  double vh0 = 0.0;
-  if (Failed(RhFromDbSh(p, &s.DB, &s.SH, &rh0)) || Failed(VhFromDbSh(p, &s.DB, &s.SH, &vh0))) {
-    return most;
-  }
+double MostMove(PsychroParams* params, RelationFromDbSh relation, const AirState& state, double dDb,
+                double dSh) {
+  double base = 0.0;
+  if (Failed(relation(params, &state.DB, &state.SH, &base))) return 0.0;
+  double most = 0.0;
   for (const double sign : {1.0, -1.0}) {
-    const double db = s.DB + sign * dDb;
-    const double sh = s.SH + sign * dSh;
-    double rh = 0.0;
-    double vh = 0.0;
-    if (!Failed(RhFromDbSh(p, &db, &sh, &rh))) most.RH = std::max(most.RH, std::fabs(rh - rh0));
-    if (!Failed(VhFromDbSh(p, &db, &sh, &vh))) most.VH = std::max(most.VH, std::fabs(vh - vh0));
+    const double db = state.DB + sign * dDb;
+    const double sh = state.SH + sign * dSh;
+    double moved = 0.0;
+    if (!Failed(relation(params, &db, &sh, &moved))) most = std::max(most, std::fabs(moved - base));
   }
   return most;
 }
-}  // namespace
 
 StateResolution ResolutionOf(PsychroParams* params, const AirState& state, int32_t pairCode) {
   const SearchedUnknowns searched = SearchesOf(pairCode);
   StateResolution resolution;
   auto add = [&](double dDb, double dSh) {
-    const Moves moves = MovesOver(params, state, dDb, dSh);
-    resolution.RH += moves.RH;
-    resolution.VH += moves.VH;
+    resolution.RH += MostMove(params, RhFromDbSh, state, dDb, dSh);
+    resolution.VH += MostMove(params, VhFromDbSh, state, dDb, dSh);
     resolution.SH += dSh;
   };
   if (searched.DryBulb) add(FinestStep(TemperatureSearch(params)), 0.0);

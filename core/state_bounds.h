@@ -12,6 +12,14 @@ namespace vaporin {
 // Absolute zero, °C: a dry bulb at or below it is no temperature.
 inline constexpr double AbsoluteZeroC = -273.15;
 
+// A quantity from a dry bulb (°C) and a humidity ratio (kg/kg(DA)), as the relations give it.
+using RelationFromDbSh = int32_t (*)(PsychroParams*, const double*, const double*, double*);
+
+// How far `relation` moves, at most, when the dry bulb of `state` moves by ±dDb (°C) and its
+// humidity ratio by ±dSh (kg/kg(DA)); 0 where it gives no value at the state.
+double MostMove(PsychroParams* params, RelationFromDbSh relation, const AirState& state, double dDb,
+                double dSh);
+
 // What one step of the finest grid of each search that found `state` moves these quantities
 // by, either way: %, kg/kg(DA), g/m³.
 struct StateResolution {

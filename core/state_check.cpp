@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/input_workflow.h"
+#include "core/state_bounds.h"
 #include "engine/relations.h"
 #include "engine/search_relations.h"
 #include "engine/step_search.h"
@@ -30,41 +31,19 @@ int32_t HumidityRatioOf(PsychroParams*, const double*, const double* sh, double*
   return StatusOk;
 }
 
-// Each quantity, by its index: its field, and the relation that gives it from a dry bulb (°C)
-// and a humidity ratio (kg/kg(DA)).
-struct QuantityRelation {
-  double AirState::*Field;
-  int32_t (*FromDbSh)(PsychroParams*, const double*, const double*, double*);
+// Each quantity's relation from a dry bulb (°C) and a humidity ratio (kg/kg(DA)), by its index.
+constexpr RelationFromDbSh Quantities[] = {
+    DryBulbOf, RhFromDbSh, HumidityRatioOf, EnhFromDbSh, WbFromDbSh, SvFromDbSh, VhFromDbSh,
 };
 
-constexpr QuantityRelation Quantities[] = {
-    {&AirState::DB, DryBulbOf},    {&AirState::RH, RhFromDbSh}, {&AirState::SH, HumidityRatioOf},
-    {&AirState::ENH, EnhFromDbSh}, {&AirState::WB, WbFromDbSh}, {&AirState::SV, SvFromDbSh},
-    {&AirState::VH, VhFromDbSh},
-};
-
-bool GivesBack(PsychroParams* p, const QuantityRelation& quantity, const AirState& solved,
-               double target) {
-  auto recompute = [&](double db, double sh, double* value) {
-    return quantity.FromDbSh(p, &db, &sh, value);
-  };
+bool GivesBack(PsychroParams* p, RelationFromDbSh relation, const AirState& solved, double target) {
   double value = 0.0;
-  if (Failed(recompute(solved.DB, solved.SH, &value))) return false;
+  if (Failed(relation(p, &solved.DB, &solved.SH, &value))) return false;
   // How far the quantity moves over one finest step of either search, either way: the
   // searches stop within such a step of their root.
-  const double temperatureStep = FinestStep(TemperatureSearch(p));
-  const double ratioStep = FinestStep(HumidityRatioSearch(p));
-  double reach = RelativeModelSlack * std::fabs(value);
-  for (const auto& [dDb, dSh] : {std::pair{temperatureStep, 0.0}, std::pair{0.0, ratioStep}}) {
-    double moved = 0.0;
-    double most = 0.0;
-    for (const double sign : {1.0, -1.0}) {
-      if (!Failed(recompute(solved.DB + sign * dDb, solved.SH + sign * dSh, &moved))) {
-        most = std::max(most, std::fabs(moved - value));
-      }
-    }
-    reach += most;
-  }
+  const double reach = RelativeModelSlack * std::fabs(value) +
+                       MostMove(p, relation, solved, FinestStep(TemperatureSearch(p)), 0.0) +
+                       MostMove(p, relation, solved, 0.0, FinestStep(HumidityRatioSearch(p)));
   return std::fabs(value - target) <= reach;
 }
 }  // namespace
@@ -73,8 +52,9 @@ bool AnswersEnteredPair(PsychroParams* params, const AirState& solved, const Air
                         int32_t pairCode) {
   for (const int32_t index : {pairCode / PairCodeFirstFactor, pairCode % PairCodeFirstFactor}) {
     if (index < 0 || static_cast<size_t>(index) >= std::size(Quantities)) return false;
-    const QuantityRelation& quantity = Quantities[index];
-    if (!GivesBack(params, quantity, solved, entered.*quantity.Field)) return false;
+    if (!GivesBack(params, Quantities[index], solved, entered.*QuantityFields[index])) {
+      return false;
+    }
   }
   return true;
 }

@@ -22,37 +22,15 @@ struct Inputs {
 
 Inputs InputsOf(const EnteredPair& entered) {
   Inputs inputs;
-  const AirState& v = entered.Values;
+  std::optional<double>* const slots[] = {&inputs.DB, &inputs.RH, &inputs.SH, &inputs.ENH,
+                                          &inputs.WB, &inputs.SV, &inputs.VH};
   for (const int32_t index :
        {entered.PairCode / PairCodeFirstFactor, entered.PairCode % PairCodeFirstFactor}) {
-    switch (index) {
-      case QuantityDB:
-        inputs.DB = v.DB;
-        break;
-      case QuantityRH:
-        inputs.RH = v.RH;
-        break;
-      case QuantitySH:
-        if (entered.DewPointEntered) {
-          inputs.DP = v.DP;
-        } else {
-          inputs.SH = v.SH;
-        }
-        break;
-      case QuantityENH:
-        inputs.ENH = v.ENH;
-        break;
-      case QuantityWB:
-        inputs.WB = v.WB;
-        break;
-      case QuantitySV:
-        inputs.SV = v.SV;
-        break;
-      case QuantityVH:
-        inputs.VH = v.VH;
-        break;
-      default:
-        break;
+    if (index < 0 || index > QuantityVH) continue;
+    if (index == QuantitySH && entered.DewPointEntered) {
+      inputs.DP = entered.Values.DP;
+    } else {
+      *slots[index] = entered.Values.*QuantityFields[index];
     }
   }
   return inputs;
@@ -88,13 +66,6 @@ bool OutsideCalculation(const Inputs& in) {
   return false;
 }
 
-double AirState::*FieldOf(int32_t index) {
-  constexpr double AirState::*Fields[] = {&AirState::DB,  &AirState::RH, &AirState::SH,
-                                          &AirState::ENH, &AirState::WB, &AirState::SV,
-                                          &AirState::VH};
-  return Fields[index];
-}
-
 // Along the line of real air on which quantity `held` keeps `value`, from dry air to
 // saturation: whether `otherValue` of quantity `other` lies past either end, seen from the
 // middle of the line (RH 50 %); none when the line's saturated end or its middle is not
@@ -104,11 +75,11 @@ std::optional<bool> PastRealAir(PsychroParams* p, int32_t held, double value, in
                                 double otherValue) {
   auto at = [&](double rh) -> std::optional<double> {
     AirState state{};
-    state.*FieldOf(held) = value;
+    state.*QuantityFields[held] = value;
     state.RH = rh;
     const int32_t code = held == QuantityDB ? QuantityRH : PairCodeFirstFactor * QuantityRH + held;
     if (Failed(SolvePair(p, &state, code))) return std::nullopt;
-    return state.*FieldOf(other);
+    return state.*QuantityFields[other];
   };
   const std::optional<double> saturated = at(100.0);
   const std::optional<double> middle = at(50.0);
@@ -126,8 +97,10 @@ bool PastRealAir(PsychroParams* p, const EnteredPair& entered) {
   const int32_t second = entered.PairCode % PairCodeFirstFactor;
   if (first == QuantityRH || second == QuantityRH) return false;
   const AirState& v = entered.Values;
-  return PastRealAir(p, first, v.*FieldOf(first), second, v.*FieldOf(second)).value_or(false) ||
-         PastRealAir(p, second, v.*FieldOf(second), first, v.*FieldOf(first)).value_or(false);
+  return PastRealAir(p, first, v.*QuantityFields[first], second, v.*QuantityFields[second])
+             .value_or(false) ||
+         PastRealAir(p, second, v.*QuantityFields[second], first, v.*QuantityFields[first])
+             .value_or(false);
 }
 
 // Enthalpy with absolute humidity: an enthalpy above what any state in the calculation's range

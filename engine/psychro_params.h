@@ -68,4 +68,10 @@ enum QuantityIndex : int32_t {
   QuantityVH = 6,
 };
 
+// The field of each QuantityIndex, in index order.
+inline constexpr double AirState::*QuantityFields[] = {
+    &AirState::DB, &AirState::RH, &AirState::SH, &AirState::ENH,
+    &AirState::WB, &AirState::SV, &AirState::VH,
+};
+
 }  // namespace vaporin

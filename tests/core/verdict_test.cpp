@@ -146,10 +146,7 @@ TEST(Verdicts, SaturatedAirReSolvedLandsWithinTheMeasuredExcess) {
       for (const int32_t code : codes) {
         AirState state{};
         for (const int32_t index : {code / PairCodeFirstFactor, code % PairCodeFirstFactor}) {
-          double AirState::*const fields[] = {&AirState::DB,  &AirState::RH, &AirState::SH,
-                                              &AirState::ENH, &AirState::WB, &AirState::SV,
-                                              &AirState::VH};
-          state.*fields[index] = saturated.*fields[index];
+          state.*QuantityFields[index] = saturated.*QuantityFields[index];
         }
         if (Failed(SolvePair(&params, &state, code))) continue;
         const double past = state.RH - 100.0 - ResolutionOf(&params, state, code).RH;
@@ -184,11 +181,8 @@ TEST(Verdicts, RefusalsBeforeSolvingAgreeWithTheFullSolve) {
     for (int draws = 0; draws < 150; ++draws) {
       EnteredPair entered;
       entered.PairCode = code;
-      double AirState::*const fields[] = {&AirState::DB,  &AirState::RH, &AirState::SH,
-                                          &AirState::ENH, &AirState::WB, &AirState::SV,
-                                          &AirState::VH};
       for (const int32_t index : {code / PairCodeFirstFactor, code % PairCodeFirstFactor}) {
-        entered.Values.*fields[index] = index == QuantityRH ? 100.0 * unit(random) : draw();
+        entered.Values.*QuantityFields[index] = index == QuantityRH ? 100.0 * unit(random) : draw();
       }
       const std::optional<TextId> early = RefusalOfInputs(&params, entered);
       AirState state = entered.Values;
@@ -197,11 +191,12 @@ TEST(Verdicts, RefusalsBeforeSolvingAgreeWithTheFullSolve) {
       if (!early) continue;
       ++refusedEarly;
       const std::string values = "code " + std::to_string(code) + ": " +
-                                 std::to_string(entered.Values.*fields[code / 10]) + ", " +
-                                 std::to_string(entered.Values.*fields[code % 10]);
+                                 std::to_string(entered.Values.*QuantityFields[code / 10]) + ", " +
+                                 std::to_string(entered.Values.*QuantityFields[code % 10]);
       ASSERT_TRUE(full) << values;
       if (*early == TextId::OutsideCalculationRange) {
-        EXPECT_EQ(*full, *early) << values << " (" << entered.Values.*fields[code % 10] << ")";
+        EXPECT_EQ(*full, *early) << values << " (" << entered.Values.*QuantityFields[code % 10]
+                                 << ")";
       }
     }
   }

@@ -213,10 +213,12 @@ void TForm1::RestoreScrollPosition() {
 
 void TForm1::Timer1Timer() {
   // After a display the focus leaves the boxes; the start-up tick leaves it where typing starts.
+  // A panel opened before the tick keeps the focus: its keys (Esc, Enter) must reach it.
   const bool afterDisplay = core_.DisplayLock();
   core_.ReleaseDisplayLock();
   Timer1->stop();
-  if (afterDisplay) Button1->setFocus();
+  const bool panelOpen = Panel_Con != nullptr && Panel_Con->isVisible();
+  if (afterDisplay && !panelOpen) Button1->setFocus();
 }
 
 void TForm1::air_fClick() { platform_.OpenWebAddress(QStringLiteral(VAPORIN_WEB_ADDRESS)); }

@@ -152,6 +152,19 @@ class SettingsPanelTest : public OpenWindowTest {
     QCOMPARE(Form().MainLayout1->focusWidget(), Form().DB);
   }
 
+  // A panel opened within the lock's 100 ms of a result keeps the focus when the lock's tick
+  // comes, so that Esc still closes it.
+  void aPanelOpenedBeforeTheLocksTickKeepsItsKeys() {
+    driver_->ShowTheOverviewState();
+    QWindow* window = Form().windowHandle();
+    QTest::keyClick(window, Qt::Key_Comma, Qt::ControlModifier);
+    QVERIFY(Panel().isVisible());
+    driver_->LetTheTimerTick();
+    QCOMPARE(Form().MainLayout1->focusWidget(), Panel().CB1);
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!Panel().isVisible());
+  }
+
   // At the smallest window the language list opens whole, as a window of its own, and its last
   // entry can be clicked.
   void everyLanguageCanBeChosenFromTheList() {

@@ -69,10 +69,14 @@ bool OutsideCalculation(const Inputs& in) {
 // Along the line of real air on which quantity `held` keeps `value`, from dry air to
 // saturation: whether `otherValue` of quantity `other` lies past either end, seen from the
 // middle of the line (RH 50 %); none when the line's saturated end or its middle is not
-// solved. Every quantity but the relative humidity runs one way along such a line, and where
-// dry air has no state on it (a humidity held) the line runs on without end.
+// solved, or when the held value is a temperature outside the calculation's range, where the
+// line is not the formulas' to tell (and its nested searches are slow). Every quantity but the
+// relative humidity runs one way along such a line, and where dry air has no state on it (a
+// humidity held) the line runs on without end.
 std::optional<bool> PastRealAir(PsychroParams* p, int32_t held, double value, int32_t other,
                                 double otherValue) {
+  const bool temperature = held == QuantityDB || held == QuantityWB;
+  if (temperature && !(value >= CalculationMinC && value < CalculationEndC)) return std::nullopt;
   auto at = [&](double rh) -> std::optional<double> {
     AirState state{};
     state.*QuantityFields[held] = value;

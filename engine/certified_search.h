@@ -191,6 +191,8 @@ class CertifiedSearch {
   static constexpr double FirstOverSlack = 1e-12;
   // Shorter runs of certified trial values cost less to add up one by one.
   static constexpr double MinStepsToJump = 16.0;
+  // Growing steps tried above a piece's first trial value before halving up to its top.
+  static constexpr int MaxReachSteps = 6;
 
   struct PieceState {
     double NotOverUpTo = -Infinity;  // every trial value up to here is certified not over
@@ -326,7 +328,27 @@ class CertifiedSearch {
       Certify(s, 0.0);
       return;
     }
-    FindCrossing(s, first, Top(i), top);
+    // Below the crossing: the piece's top may lie far above it, or fail (the water branch runs
+    // to 100 °C from a crossing just above 0 °C), where halving would take some fifty readings.
+    // Steps growing from this level's step find an overshoot near s in a few.
+    double lo = s;
+    Evaluated atLo = first;
+    double reach = step;
+    for (int n = 0; n < MaxReachSteps && s + reach < Top(i); ++n, reach *= MarginGrowth) {
+      const double x = s + reach;
+      const Evaluated at = Evaluate(x);
+      if (at.Failed || at.Distance > 0.0) {
+        FindCrossing(lo, atLo, x, at);
+        return;
+      }
+      if (at.Distance > -at.Margin) {
+        Certify(x, 0.0);
+        return;
+      }
+      lo = x;
+      atLo = at;
+    }
+    FindCrossing(lo, atLo, Top(i), top);
   }
 
   // Narrows a bracket whose low end does not overshoot and whose high end overshoots or fails

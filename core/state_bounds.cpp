@@ -21,10 +21,8 @@ constexpr double VolumetricExcessSlope = 0.0015;
 constexpr double RoundingExcess = 1e-4;  // %
 }  // namespace
 
-double MostMove(PsychroParams* params, RelationFromDbSh relation, const AirState& state, double dDb,
-                double dSh) {
-  double base = 0.0;
-  if (Failed(relation(params, &state.DB, &state.SH, &base))) return 0.0;
+double MostMove(PsychroParams* params, RelationFromDbSh relation, const AirState& state,
+                double base, double dDb, double dSh) {
   double most = 0.0;
   for (const double sign : {1.0, -1.0}) {
     const double db = state.DB + sign * dDb;
@@ -38,9 +36,13 @@ double MostMove(PsychroParams* params, RelationFromDbSh relation, const AirState
 StateResolution ResolutionOf(PsychroParams* params, const AirState& state, int32_t pairCode) {
   const SearchedUnknowns searched = SearchesOf(pairCode);
   StateResolution resolution;
+  double rh = 0.0;
+  double vh = 0.0;
+  const bool rhFound = !Failed(RhFromDbSh(params, &state.DB, &state.SH, &rh));
+  const bool vhFound = !Failed(VhFromDbSh(params, &state.DB, &state.SH, &vh));
   auto add = [&](double dDb, double dSh) {
-    resolution.RH += MostMove(params, RhFromDbSh, state, dDb, dSh);
-    resolution.VH += MostMove(params, VhFromDbSh, state, dDb, dSh);
+    if (rhFound) resolution.RH += MostMove(params, RhFromDbSh, state, rh, dDb, dSh);
+    if (vhFound) resolution.VH += MostMove(params, VhFromDbSh, state, vh, dDb, dSh);
     resolution.SH += dSh;
   };
   if (searched.DryBulb) add(FinestStep(TemperatureSearch(params)), 0.0);

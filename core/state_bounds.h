@@ -15,10 +15,10 @@ inline constexpr double AbsoluteZeroC = -273.15;
 // A quantity from a dry bulb (°C) and a humidity ratio (kg/kg(DA)), as the relations give it.
 using RelationFromDbSh = int32_t (*)(PsychroParams*, const double*, const double*, double*);
 
-// How far `relation` moves, at most, when the dry bulb of `state` moves by ±dDb (°C) and its
-// humidity ratio by ±dSh (kg/kg(DA)); 0 where it gives no value at the state.
-double MostMove(PsychroParams* params, RelationFromDbSh relation, const AirState& state, double dDb,
-                double dSh);
+// How far `relation` moves from `base`, its value at `state`, at most, when the dry bulb of
+// `state` moves by ±dDb (°C) and its humidity ratio by ±dSh (kg/kg(DA)).
+double MostMove(PsychroParams* params, RelationFromDbSh relation, const AirState& state,
+                double base, double dDb, double dSh);
 
 // What one step of the finest grid of each search that found `state` moves these quantities
 // by, either way: %, kg/kg(DA), g/m³.

@@ -41,9 +41,10 @@ bool GivesBack(PsychroParams* p, RelationFromDbSh relation, const AirState& solv
   if (Failed(relation(p, &solved.DB, &solved.SH, &value))) return false;
   // How far the quantity moves over one finest step of either search, either way: the
   // searches stop within such a step of their root.
-  const double reach = RelativeModelSlack * std::fabs(value) +
-                       MostMove(p, relation, solved, FinestStep(TemperatureSearch(p)), 0.0) +
-                       MostMove(p, relation, solved, 0.0, FinestStep(HumidityRatioSearch(p)));
+  const double reach =
+      RelativeModelSlack * std::fabs(value) +
+      MostMove(p, relation, solved, value, FinestStep(TemperatureSearch(p)), 0.0) +
+      MostMove(p, relation, solved, value, 0.0, FinestStep(HumidityRatioSearch(p)));
   return std::fabs(value - target) <= reach;
 }
 }  // namespace

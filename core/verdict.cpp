@@ -66,17 +66,21 @@ bool OutsideCalculation(const Inputs& in) {
   return false;
 }
 
+// Where a value lies along a line of real air: past one of its ends, between its two ends, or
+// not known (an end or the middle not solved).
+enum class OnLine { Past, Within, Unknown };
+
 // Along the line of real air on which quantity `held` keeps `value`, from dry air to
-// saturation: whether `otherValue` of quantity `other` lies past either end, seen from the
-// middle of the line (RH 50 %); none when the line's saturated end or its middle is not
-// solved, or when the held value is a temperature outside the calculation's range, where the
-// line is not the formulas' to tell (and its nested searches are slow). Every quantity but the
+// saturation: where `otherValue` of quantity `other` lies, seen from the middle of the line
+// (RH 50 %). A held temperature outside the calculation's range gives Unknown: the line is not
+// the formulas' to tell there (and its nested searches are slow). Every quantity but the
 // relative humidity runs one way along such a line, and where dry air has no state on it (a
 // humidity held) the line runs on without end.
-std::optional<bool> PastRealAir(PsychroParams* p, int32_t held, double value, int32_t other,
-                                double otherValue) {
+OnLine WhereOnLine(PsychroParams* p, int32_t held, double value, int32_t other, double otherValue) {
   const bool temperature = held == QuantityDB || held == QuantityWB;
-  if (temperature && !(value >= CalculationMinC && value < CalculationEndC)) return std::nullopt;
+  if (temperature && !(value >= CalculationMinC && value < CalculationEndC)) {
+    return OnLine::Unknown;
+  }
   auto at = [&](double rh) -> std::optional<double> {
     AirState state{};
     state.*QuantityFields[held] = value;
@@ -87,24 +91,27 @@ std::optional<bool> PastRealAir(PsychroParams* p, int32_t held, double value, in
   };
   const std::optional<double> saturated = at(100.0);
   const std::optional<double> middle = at(50.0);
-  if (!saturated || !middle) return std::nullopt;
+  if (!saturated || !middle) return OnLine::Unknown;
   auto past = [&](double end) { return (otherValue - end) * (*middle - end) < 0.0; };
-  if (past(*saturated)) return true;
+  if (past(*saturated)) return OnLine::Past;
   const std::optional<double> dry = at(0.0);
-  return dry && past(*dry);
+  if (!dry) return OnLine::Unknown;
+  return past(*dry) ? OnLine::Past : OnLine::Within;
 }
 
 // Whether two values without a relative humidity lie past saturation or dry air, seen along
-// the line of either one.
+// the line of either one. A value between both ends of the first line is some real air's:
+// the second line is not read then.
 bool PastRealAir(PsychroParams* p, const EnteredPair& entered) {
   const int32_t first = entered.PairCode / PairCodeFirstFactor;
   const int32_t second = entered.PairCode % PairCodeFirstFactor;
   if (first == QuantityRH || second == QuantityRH) return false;
   const AirState& v = entered.Values;
-  return PastRealAir(p, first, v.*QuantityFields[first], second, v.*QuantityFields[second])
-             .value_or(false) ||
-         PastRealAir(p, second, v.*QuantityFields[second], first, v.*QuantityFields[first])
-             .value_or(false);
+  const OnLine alongFirst =
+      WhereOnLine(p, first, v.*QuantityFields[first], second, v.*QuantityFields[second]);
+  if (alongFirst != OnLine::Unknown) return alongFirst == OnLine::Past;
+  return WhereOnLine(p, second, v.*QuantityFields[second], first, v.*QuantityFields[first]) ==
+         OnLine::Past;
 }
 
 // Enthalpy with absolute humidity: an enthalpy above what any state in the calculation's range

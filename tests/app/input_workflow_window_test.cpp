@@ -343,6 +343,7 @@ class InputWorkflowWindowTest : public OpenWindowTest {
         {EditBox::DB, EditBox::WB, "25", "30", TextId::NoAirState},
         {EditBox::ENH, EditBox::WB, "50", "20", TextId::EnthalpyWetBulbNoState},
         {EditBox::DB, EditBox::RH, "25", "150", TextId::RelativeHumidityRange},
+        {EditBox::DB, EditBox::DP, "95", "92", TextId::OutsideCalculationRange},
     };
     for (int language = 0; language < static_cast<int>(LanguageCount); ++language) {
       QTest::mouseClick(Form().Set_Button1, Qt::LeftButton);

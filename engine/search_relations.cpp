@@ -470,7 +470,7 @@ class WetBulbAbove {
   ProbeOutcome operator()(double db, double sh) {
     if (sh > SearchlessShLimit)
       return WbAboveShLimitC > wb_ ? ProbeOutcome::Over : ProbeOutcome::NotOver;
-    if (sh >= 0.0 && std::isfinite(db)) {
+    if (sh >= 0.0 && std::isfinite(db) && BoilingMonotone()) {
       if (NotAbove(db, sh)) return ProbeOutcome::NotOver;
       if (Above(db, sh) || PassesFirstGrid(db, sh)) return ProbeOutcome::Over;
       if (NeverReached(db, sh)) return ProbeOutcome::Fail;
@@ -511,6 +511,9 @@ class WetBulbAbove {
  private:
   // More than ten times the wet-bulb search's last step (1e-8 °C).
   static constexpr double Gap = 1e-7;  // °C
+  // How far below a first-level trial value, relative to it, the finer levels' sums meant to
+  // reach it may round: a few units in the last place, with room to spare.
+  static constexpr double FinerLevelSlack = 1e-12;
   static constexpr double Infinity = std::numeric_limits<double>::infinity();
   // Where the saturation pressure comes this close to the atmospheric one, no certificate.
   static constexpr double MaxCertifiedAmplification = 1e9;
@@ -659,8 +662,40 @@ class WetBulbAbove {
   bool EndsAfter(double t, double db, double sh) {
     Fixed* last = LastGrid();
     if (last == nullptr || !(last->T > t)) return false;
-    const Balance atLast = BalanceAt(*last, db, sh);
-    return atLast.Ok && atLast.Db > db;
+    return EndsAtGrid(*last, lastGridJustBelow_, db, sh);
+  }
+
+  // Whether the search, meeting the first-level trial value `grid`, ends there at the latest:
+  // its reading overshoots, and so does every trial value a finer level puts a few units in the
+  // last place below it. Were the crossing to lie between those, the finer level would not
+  // stop there but step on past the grid value, where the water branch may boil. The reading
+  // just below the grid value, in its branch (rising there), overshooting clearly settles it.
+  bool EndsAtGrid(Fixed& grid, Fixed& justBelow, double db, double sh) {
+    const Balance atGrid = BalanceAt(grid, db, sh);
+    if (!atGrid.Ok || !(atGrid.Db > db) || BranchOf(justBelow.T) != BranchOf(grid.T)) return false;
+    const Balance below = BalanceAt(justBelow, db, sh);
+    return below.Ok && below.Db - db > below.Margin;
+  }
+
+  // Where a finer level's trial values that should reach a first-level one may land instead:
+  // as far below it as their additions' rounding reaches.
+  static Fixed JustBelow(double grid) {
+    return Fixed{grid - FinerLevelSlack * std::max(1.0, std::fabs(grid))};
+  }
+
+  // Boiling rises with the trial value: every trial value above one that boils boils too. Not
+  // so where the water branch's top boils and the IAPWS branch's bottom does not (an
+  // atmospheric pressure between their 101,417.994 and 101,419.040 Pa): the search can fail
+  // below a first-level trial value that does not boil, and no reading here settles it.
+  bool BoilingMonotone() {
+    if (!monotoneFound_) {
+      monotoneFound_ = true;
+      // Below the IAPWS branch's bottom the water branch's top does not boil either.
+      const Fixed* last = LastGrid();
+      monotone_ =
+          last == nullptr || last->T < WaterBranchEndC || !Failed(Read(branchTops_[Water]).Status);
+    }
+    return monotone_;
   }
 
   bool ClearlyBelow(Fixed& at, double db, double sh) {
@@ -687,8 +722,7 @@ class WetBulbAbove {
   // wet bulbs whose own reading fails, at or above boiling.
   bool EndsAtOrBelowWb(double db, double sh) {
     Fixed* below = LastGridAtOrBelowWb();
-    double g = 0.0;
-    return below != nullptr && BalanceValue(p_, Read(*below), sh, &g) && g > db;
+    return below != nullptr && EndsAtGrid(*below, belowWbJustBelow_, db, sh);
   }
 
   Fixed* LastGridAtOrBelowWb() {
@@ -699,6 +733,7 @@ class WetBulbAbove {
       const double steps = std::floor((wb_ - family.Start) / family.FirstStep);
       if (last != nullptr && steps >= 1.0 && std::isfinite(steps)) {
         belowWb_ = Fixed{std::min(last->T, family.Start + steps * family.FirstStep)};
+        belowWbJustBelow_ = JustBelow(belowWb_.T);
         hasBelowWb_ = true;
       }
     }
@@ -731,6 +766,7 @@ class WetBulbAbove {
         }
       }
       lastGrid_ = Fixed{low};
+      lastGridJustBelow_ = JustBelow(low);
       hasLastGrid_ = true;
     }
     return hasLastGrid_ ? &lastGrid_ : nullptr;
@@ -755,12 +791,16 @@ class WetBulbAbove {
   }
   std::array<BranchEntry, 2> branchEntries_;
   Fixed lastGrid_{0.0};
+  Fixed lastGridJustBelow_{0.0};
   Fixed belowWb_{0.0};
+  Fixed belowWbJustBelow_{0.0};
   double crossingWidth_ = 0.0;  // kg/kg(DA), set by Crossing
   bool lastGridFound_ = false;
   bool hasLastGrid_ = false;
   bool belowWbFound_ = false;
   bool hasBelowWb_ = false;
+  bool monotoneFound_ = false;
+  bool monotone_ = true;
 };
 
 // ShFromDbWb asking its wet-bulb questions of one WetBulbAbove, and none at all of the trial

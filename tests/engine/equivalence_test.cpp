@@ -129,6 +129,16 @@ INSTANTIATE_TEST_SUITE_P(
                       HardCase{"WetBulbOfAirAboveBoiling", 24, 0.0163975, 40.0, 40000},
                       HardCase{"WetBulbVhAtZero", 46, 0.0, 1.0, 101325},
                       HardCase{"WetBulbJustAboveZeroWithRh", 14, 34.0703, 0.21154, 101325},
+                      // Between the water branch's top (101,419.040 Pa) and the IAPWS branch's
+                      // bottom (101,417.994 Pa) boiling is not monotone, and on either side.
+                      HardCase{"BelowTheBoilingSeam", 14, 99.89, 90.49, 101417},
+                      HardCase{"InTheBoilingSeam", 14, 99.89, 90.49, 101418},
+                      HardCase{"AtTheBoilingSeamsTop", 14, 99.89, 90.49, 101419},
+                      HardCase{"AboveTheBoilingSeam", 14, 99.89, 90.49, 101420},
+                      // A finer level's sum lands a few units in the last place under the
+                      // first-level 80 °C, under a crossing between them, and steps on to boil.
+                      HardCase{"FinerLevelRoundsUnderTheGrid", 14, 99.999999999999929, 74.17097,
+                               47607},
                       HardCase{"WetBulbJustAboveZeroWithVh", 46, 0.22, 2.52, 101325},
                       HardCase{"WetBulbJustAboveZeroWithSv", 45, 0.0138525, 0.78, 61600},
                       HardCase{"WetBulbVhJustBelowZero", 46, -0.5, 1.0, 101325},
@@ -210,6 +220,63 @@ TEST_P(RandomSweep, GivesThePlainSearchsBitsForEveryState) {
     }
   }
 }
+
+// Saturated and nearly saturated air a few degrees under boiling, at whole-pascal pressures
+// (one in four inside the boiling seam), its two values as the engine gives them, rounded to
+// the boxes' two decimals, or nudged by a few units in the last place.
+class NearBoilingSweep : public ::testing::TestWithParam<SweepCase> {};
+
+TEST_P(NearBoilingSweep, GivesThePlainSearchsBits) {
+  const int32_t code = GetParam().Code;
+  std::mt19937_64 random(static_cast<uint64_t>(code) * 104729u);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  constexpr double SeamBottomPa = 101417.0;
+  constexpr double DegreesUnderBoiling = 12.0;
+  constexpr int MaxNudgeUlps = 4;
+  int mismatches = 0;
+  for (int i = 0; i < GetParam().States / SweepScale && mismatches < 5; ++i) {
+    const double pascals = i % 4 == 0 ? SeamBottomPa + std::floor(4.0 * unit(random))
+                                      : std::floor(40000.0 + 80000.0 * unit(random));
+    PsychroParams params = InitPsychroParams();
+    SetAtmosphericPressure(&params, pascals);
+    // The boiling point: where the saturation pressure reaches the atmospheric one.
+    double low = 50.0;
+    double high = 110.0;
+    for (int halving = 0; halving < 60; ++halving) {
+      double middle = 0.5 * (low + high);
+      double pv = 0.0;
+      SatPressure(&params, &middle, &pv);
+      (pv < params.PAtmMmHg ? low : high) = middle;
+    }
+    AirState state{};
+    state.DB = low - DegreesUnderBoiling * unit(random);
+    state.RH = unit(random) < 0.5 ? 100.0 : 100.0 - 3.0 * unit(random) * unit(random);
+    if (Failed(SolvePair(&params, &state, 1))) continue;
+    double values[] = {state.DB, state.RH, state.SH, state.ENH, state.WB, state.SV, state.VH};
+    double a = values[code / 10];
+    double b = values[code % 10];
+    for (double* value : {&a, &b}) {
+      if (i % 3 == 1) *value = std::round(*value * 100.0) / 100.0;
+      if (i % 3 == 2) {
+        const int ulps = static_cast<int>(unit(random) * (2 * MaxNudgeUlps + 1)) - MaxNudgeUlps;
+        for (int n = 0; n < std::abs(ulps); ++n) {
+          *value = std::nextafter(*value, ulps > 0 ? Inf : -Inf);
+        }
+      }
+    }
+    const auto result = SameAsPlainSearch(code, a, b, pascals);
+    if (!result) {
+      ++mismatches;
+      ADD_FAILURE() << result.message();
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, NearBoilingSweep,
+                         ::testing::Values(SweepCase{4, 1500}, SweepCase{12, 1500},
+                                           SweepCase{14, 1500}, SweepCase{24, 1500},
+                                           SweepCase{45, 600}, SweepCase{46, 60}),
+                         [](const auto& info) { return "Code" + std::to_string(info.param.Code); });
 
 // The nested codes cost the plain search milliseconds a state: fewer of them.
 INSTANTIATE_TEST_SUITE_P(

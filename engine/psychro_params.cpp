@@ -29,8 +29,8 @@ PsychroParams InitPsychroParams() {
   p.PAtmMmHg = 760.0;
   p.KcalToKJ = Single(4.1868f);
   p.HPaToMmHg = 0.75006168;
-  p.TolTemp = 1e-8;
-  p.TolSH = 2.5e-6;
+  p.TolTemp = TemperatureTolerance;
+  p.TolSH = HumidityRatioTolerance;
   return p;
 }
 

@@ -14,6 +14,11 @@ inline bool Failed(int32_t status) { return status < 0; }
 inline constexpr int32_t UnitModeMmHg = 0;
 inline constexpr int32_t UnitModeHPa = 1;
 
+// The searches' tolerances, as InitPsychroParams sets them: the coupled constants of the
+// searches are checked against these at compile time.
+inline constexpr double TemperatureTolerance = 1e-8;      // °C
+inline constexpr double HumidityRatioTolerance = 2.5e-6;  // kg/kg(DA)
+
 // The engine's constants. Fields marked "single" hold the nearest float of the decimal
 // constant, widened to double, and every relation uses that stored value.
 struct PsychroParams {

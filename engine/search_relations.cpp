@@ -509,8 +509,10 @@ class WetBulbAbove {
   }
 
  private:
-  // More than ten times the wet-bulb search's last step (1e-8 °C).
+  // Ten times the wet-bulb search's last step (1e-8 °C): a search that ends within that step
+  // below a crossing above wb + Gap ends above wb.
   static constexpr double Gap = 1e-7;  // °C
+  static_assert(Gap > FinestStepOf(TemperatureFirstStep, TemperatureTolerance));
   // How far below a first-level trial value, relative to it, the finer levels' sums meant to
   // reach it may round: a few units in the last place, with room to spare.
   static constexpr double FinerLevelSlack = 1e-12;
@@ -986,6 +988,9 @@ std::optional<int32_t> DbFromSvTowardsNoVapour(PsychroParams* p, double sv, doub
   // The finer levels add at most nine probes each to the first level's, and the grid strays
   // from whole steps by far less than one: a hundred steps short of the cap leaves room.
   constexpr double CapMarginSteps = 100.0;
+  static_assert(CapMarginSteps >
+                MaxProbesPerFinerLevel *
+                    (StepSizes(HumidityRatioFirstStep, HumidityRatioTolerance) - 1));
   const SearchFamily temperatures = TemperatureSearch(p);
   const SearchFamily ratios = HumidityRatioSearch(p);
   const double firstDb = temperatures.Start + temperatures.FirstStep;
@@ -1366,6 +1371,10 @@ int32_t DbFromSvVh(PsychroParams* p, const double* sv, const double* vh, double*
   // succeeds; so does the absolute humidity then, at any trial dry bulb above absolute zero.
   // Below, the lowest trial value is checked; the high end never fails.
   constexpr double SurelyFoundSh = 800.0;  // kg/kg(DA), under the cap's 1000
+  static_assert(SurelyFoundSh / HumidityRatioFirstStep +
+                    MaxProbesPerFinerLevel *
+                        (StepSizes(HumidityRatioFirstStep, HumidityRatioTolerance) - 1) <
+                MaxProbesBelowTarget);
   double failsBelow = std::numeric_limits<double>::infinity();
   if (Failed(DbFromSvSh(p, sv, &SurelyFoundSh, &failsBelow))) {
     failsBelow = std::numeric_limits<double>::infinity();

@@ -20,22 +20,39 @@ struct SearchFamily {
   double Tolerance;
 };
 
+inline constexpr double TemperatureSearchStart = -270.0;  // °C
+inline constexpr double TemperatureFirstStep = 10.0;      // °C
+inline constexpr double HumidityRatioFirstStep = 0.01;    // kg/kg(DA)
+
 // Temperatures, °C: from -270 in steps of 10, 1, ... 1e-8 (ten sizes).
-inline SearchFamily TemperatureSearch(const PsychroParams* p) { return {-270.0, 10.0, p->TolTemp}; }
+inline SearchFamily TemperatureSearch(const PsychroParams* p) {
+  return {TemperatureSearchStart, TemperatureFirstStep, p->TolTemp};
+}
 
 // Humidity ratios, kg/kg(DA): from -TolSH in steps of 0.01 down to 0.00001 (four sizes).
 inline SearchFamily HumidityRatioSearch(const PsychroParams* p) {
-  return {-p->TolSH, 0.01, p->TolSH};
+  return {-p->TolSH, HumidityRatioFirstStep, p->TolSH};
 }
 
 // The finest step of a search family: the grid its result lies on, one step below the root.
-inline double FinestStep(const SearchFamily& family) {
-  double finest = family.FirstStep;
-  for (double step = family.FirstStep; step > family.Tolerance; step *= StepShrinkFactor) {
-    finest = step;
-  }
+constexpr double FinestStepOf(double firstStep, double tolerance) {
+  double finest = firstStep;
+  for (double step = firstStep; step > tolerance; step *= StepShrinkFactor) finest = step;
   return finest;
 }
+inline double FinestStep(const SearchFamily& family) {
+  return FinestStepOf(family.FirstStep, family.Tolerance);
+}
+
+// How many step sizes a search family takes from its first step down to its tolerance.
+constexpr int StepSizes(double firstStep, double tolerance) {
+  int sizes = 0;
+  for (double step = firstStep; step > tolerance; step *= StepShrinkFactor) ++sizes;
+  return sizes;
+}
+// A finer level reads at most this many trial values before it overshoots or ends: nine, and a
+// tenth where a sum rounds under the level above's overshooting value.
+inline constexpr int MaxProbesPerFinerLevel = 10;
 
 // Trial values are sums of the start and of steps above the tolerance, all whole multiples of the
 // smallest step's unit in the last place, so none lies closer to 0 than that unit: at least this

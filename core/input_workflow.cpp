@@ -11,8 +11,6 @@
 namespace vaporin {
 
 namespace {
-constexpr double RelativeHumidityMin = 0.0;    // %
-constexpr double RelativeHumidityMax = 100.0;  // %
 
 bool Filled(const BoxTexts& texts, EditBox box) { return !TextOf(texts, box).empty(); }
 

@@ -15,6 +15,10 @@ namespace vaporin {
 // of blanks counts as filled.
 int FilledGroupCount(const BoxTexts& texts);
 
+// The relative humidities that are an input, %.
+inline constexpr double RelativeHumidityMin = 0.0;
+inline constexpr double RelativeHumidityMax = 100.0;
+
 // A display in which every group is filled.
 inline constexpr int FullDisplayGroups = 7;
 

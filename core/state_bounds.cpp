@@ -11,7 +11,6 @@
 namespace vaporin {
 
 namespace {
-constexpr double SaturatedRh = 100.0;  // %
 // The bound of the excess above saturation of a dry bulb found from an absolute humidity:
 // this at 0 °C (%), falling by the slope (% per K).
 constexpr double VolumetricExcessAt0C = 0.40;
@@ -69,13 +68,14 @@ bool FitToRealAir(PsychroParams* params, int32_t pairCode, AirState* state) {
   if (!(state->SV > 0.0 && state->DB > AbsoluteZeroC)) return false;
   const StateResolution resolution = ResolutionOf(params, *state, pairCode);
   const double excess = SaturationExcess(pairCode, state->DB);
-  if (state->RH < -resolution.RH || state->RH > SaturatedRh + excess + resolution.RH) return false;
+  if (state->RH < -resolution.RH || state->RH > RelativeHumidityMax + excess + resolution.RH)
+    return false;
   if (state->SH < -resolution.SH || state->VH < -resolution.VH) return false;
   if (state->RH < 0.0) state->RH = 0.0;
-  if (state->RH > SaturatedRh + excess) {
+  if (state->RH > RelativeHumidityMax + excess) {
     // Past saturation by the searches' grid alone: shown as saturated air, whose dew point is
     // its dry bulb.
-    state->RH = SaturatedRh;
+    state->RH = RelativeHumidityMax;
     state->DP = std::min(state->DP, state->DB);
   }
   if (state->SH < 0.0) state->SH = 0.0;

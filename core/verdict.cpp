@@ -12,9 +12,6 @@
 namespace vaporin {
 
 namespace {
-constexpr double RelativeHumidityMin = 0.0;    // %
-constexpr double RelativeHumidityMax = 100.0;  // %
-
 // The entered values by quantity; the temperatures include an entered dew point.
 struct Inputs {
   std::optional<double> DB, RH, SH, DP, ENH, WB, SV, VH;
@@ -89,12 +86,12 @@ OnLine WhereOnLine(PsychroParams* p, int32_t held, double value, int32_t other, 
     if (Failed(SolvePair(p, &state, code))) return std::nullopt;
     return state.*QuantityFields[other];
   };
-  const std::optional<double> saturated = at(100.0);
-  const std::optional<double> middle = at(50.0);
+  const std::optional<double> saturated = at(RelativeHumidityMax);
+  const std::optional<double> middle = at(0.5 * RelativeHumidityMax);
   if (!saturated || !middle) return OnLine::Unknown;
   auto past = [&](double end) { return (otherValue - end) * (*middle - end) < 0.0; };
   if (past(*saturated)) return OnLine::Past;
-  const std::optional<double> dry = at(0.0);
+  const std::optional<double> dry = at(RelativeHumidityMin);
   if (!dry) return OnLine::Unknown;
   return past(*dry) ? OnLine::Past : OnLine::Within;
 }
@@ -140,9 +137,8 @@ bool AboveSaturationAtWetBulb(PsychroParams* p, const EnteredPair& entered) {
   if (entered.PairCode != PairCodeFirstFactor * QuantityWB + QuantityVH) return false;
   constexpr double ExcessAllowance = 0.01;  // of the saturated value
   constexpr double GridAllowance = 0.02;    // g/m³
-  const double saturated = 100.0;           // %
   double vh = 0.0;
-  if (Failed(VhFromDbRh(p, &entered.Values.WB, &saturated, &vh))) return false;
+  if (Failed(VhFromDbRh(p, &entered.Values.WB, &RelativeHumidityMax, &vh))) return false;
   return entered.Values.VH > vh * (1.0 + ExcessAllowance) + GridAllowance;
 }
 
@@ -155,6 +151,7 @@ bool BelowDryAirEnthalpy(PsychroParams* p, const EnteredPair& entered) {
   return !Failed(DbFromEnhSh(p, &entered.Values.ENH, &dryAirSh, &dryAirDb)) &&
          entered.Values.DB > dryAirDb;
 }
+
 // Dry bulb with wet bulb: a wet bulb below bone-dry air's at that dry bulb.
 bool BelowBoneDryWetBulb(PsychroParams* p, const Inputs& in) {
   if (!in.DB || !in.WB) return false;

@@ -95,6 +95,31 @@ int32_t DbFromSvSh(PsychroParams* p, const double* sv, const double* sh, double*
                      result);
 }
 
+double ShOfVolume(const PsychroParams* p, double db, double sv) {
+  return (sv * p->PAtmKPa / (GasConstAirKJPerKgK * (db + p->KelvinOffset)) - 1.0) /
+         MolarMassRatioAirToWater;
+}
+
+RelationSlopes SvSlopes(const PsychroParams* p, double db, double sh, double dSh, double d2Sh) {
+  const double perPressure = GasConstAirKJPerKgK / p->PAtmKPa;
+  const double kelvins = db + p->KelvinOffset;
+  return {perPressure * (MolarMassRatioAirToWater * (sh + kelvins * dSh) + 1.0),
+          perPressure * MolarMassRatioAirToWater * (2.0 * dSh + kelvins * d2Sh)};
+}
+
+RelationSlopes EnhSlopes(const PsychroParams* p, double db, double sh, double dSh, double d2Sh) {
+  const double latent = p->CpVapour * db + p->LatentVap;
+  const double unit = p->UnitMode == UnitModeHPa ? p->KcalToKJ : 1.0;
+  return {(p->CpVapour * sh + latent * dSh + p->CpAir) * unit,
+          (2.0 * p->CpVapour * dSh + latent * d2Sh) * unit};
+}
+
+EnthalpyForm EnthalpyFormOf(const PsychroParams* p, double enh) {
+  const double h = EnthalpyInKcal(p, enh);
+  return {h, MolarMassRatioAirToWater * h + p->LatentVap,
+          p->CpVapour - MolarMassRatioAirToWater * p->CpAir};
+}
+
 int32_t DbFromEnhSh(PsychroParams* p, const double* enh, const double* sh, double* result) {
   *result = 0.0;
   const double h = EnthalpyInKcal(p, *enh);
@@ -110,16 +135,32 @@ int32_t DbFromWbSh(PsychroParams* p, const double* wb, const double* sh, double*
 
 int32_t DbFromWbShAt(PsychroParams* p, const double* wb, const double* pws, const double* sh,
                      double* result) {
-  *result = 0.0;
+  return DbFromFixedWetBulb(p, FixWetBulb(p, wb, pws), sh, result);
+}
+
+FixedWetBulb FixWetBulb(PsychroParams* p, const double* wb, const double* pws) {
+  FixedWetBulb at;
   const bool iced = *wb < 0.0;
   const double c = iced ? p->CIce : p->CWater;
   const double latent = iced ? p->LatentVap + p->LatentFusion : p->LatentVap;
-  double shSat;
-  if (Failed(ShFromPv(p, &p->PAtmMmHg, pws, &shSat))) return StatusFailed;
-  const double a = p->CpVapour * shSat + p->CpAir;
+  at.Status = ShFromPv(p, &p->PAtmMmHg, pws, &at.ShSat);
+  at.Fall = latent - c * *wb;
+  at.Rise = (p->CpVapour * at.ShSat + p->CpAir) * *wb;
+  return at;
+}
+
+int32_t DbFromFixedWetBulb(const PsychroParams* p, const FixedWetBulb& at, const double* sh,
+                           double* result) {
+  *result = 0.0;
+  if (Failed(at.Status)) return StatusFailed;
   const double b = p->CpVapour * *sh + p->CpAir;
   if (b == 0.0) return StatusFailed;
-  return StoreFinite(((latent - c * *wb) * (shSat - *sh) + a * *wb) / b, result);
+  return StoreFinite((at.Fall * (at.ShSat - *sh) + at.Rise) / b, result);
+}
+
+RatioAtFixedWetBulb ShFromFixedWetBulb(const PsychroParams* p, const FixedWetBulb& at, double db) {
+  const double divisor = at.Fall + p->CpVapour * db;
+  return {(at.Fall * at.ShSat + at.Rise - db * p->CpAir) / divisor, divisor};
 }
 
 int32_t VhFromDbRh(PsychroParams* p, const double* db, const double* rh, double* result) {

@@ -11,7 +11,7 @@ packages=(
 )
 if [ "${1:-}" = "test" ]; then
   packages+=(
-    libgtest-dev libgmock-dev libbenchmark-dev
+    clang libgtest-dev libgmock-dev libbenchmark-dev
     desktop-file-utils appstream dpkg-dev file libx11-dev xvfb
   )
 fi

@@ -55,7 +55,11 @@ int32_t DbFromEnhVh(PsychroParams* p, const double* enh, const double* vh, doubl
   // 1000 P (h - Cpa t) / (R (t + K)(a + b t)), a = M h + L, b = Cpv - M Cpa. Where b > 0 and
   // a + b t > 0 at the search's start, it falls with t while h - Cpa t > 0 and is negative
   // after: no trial value past the crossing of a positive target comes back below it.
-  const auto [h, a, b] = EnthalpyFormOf(p, *enh);
+  // Named values rather than a structured binding, which clang 14's lambdas cannot capture.
+  const EnthalpyForm form = EnthalpyFormOf(p, *enh);
+  const double h = form.H;
+  const double a = form.A;
+  const double b = form.B;
   const double k = p->KelvinOffset;
   const bool falling = b > 0.0 && std::isfinite(h) && a + b * family.Start > 0.0 &&
                        family.Start + k > 0.0 && -p->LatentVap / p->CpVapour < family.Start;
@@ -110,7 +114,10 @@ int32_t DbFromSvEnh(PsychroParams* p, const double* sv, const double* enh, doubl
   // a = M h + L, b = Cpv - M Cpa. Its slope has the sign of
   // N(t) = b Cpv t^2 + 2 b L t + (a + b K) L - Cpv a K, which rises from t = -L / Cpv on when
   // b > 0: if N is positive at the search's start, the volume rises over every trial value.
-  const auto [h, a, b] = EnthalpyFormOf(p, *enh);
+  const EnthalpyForm form = EnthalpyFormOf(p, *enh);
+  const double h = form.H;
+  const double a = form.A;
+  const double b = form.B;
   const double k = p->KelvinOffset;
   const double latent = p->LatentVap;
   auto errorScale = [&](double t) {

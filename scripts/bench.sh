@@ -5,7 +5,9 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh test
 cmake --preset default
-cmake --build --preset default --target engine_bench verdict_bench window_bench chart_bench cli_bench
+cmake --build --preset default --target engine_bench verdict_bench window_bench chart_bench cli_bench margin_audit
 for bench in engine_bench verdict_bench window_bench chart_bench cli_bench; do
   build/default/bench/$bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true "$@"
 done
+# The margin factors' evidence: each probe's worst rounding error over a million points per row.
+build/default/bench/margin_audit

@@ -10,7 +10,7 @@
 #include "app/main_window.h"
 #include "app/platform.h"
 #include "app/window_geometry.h"
-#include "chart/calculator_chart.h"
+#include "chart/chart_setup.h"
 #include "chart_paint/chart_painter.h"
 #include "settings/ini_file.h"
 #include "settings/settings_file.h"
@@ -55,8 +55,11 @@ void TForm1::UpdateChart() {
   if (Chart_Window == nullptr || !Chart_Window->isVisible()) return;
   const QString name = Translated(TextId::PsychrometricChart);
   Chart_Window->setWindowTitle(name + QStringLiteral(" - Vaporin"));
-  FollowCalculator(Chart_Window->Chart(), core_, BaseTitlesShown(), name.toStdString());
-  Chart_Window->Chart().SetMark(MarkOf(core_, ReadBoxTexts()));
+  SetUpChart(Chart_Window->Chart(), core_.Preferences(), BaseTitlesShown(), name.toStdString());
+  const BoxTexts shown = ReadBoxTexts();
+  Chart_Window->Chart().SetMark(
+      core_.ResultOnShow(shown) ? std::optional(MarkOf(core_.State(), shown, core_.Preferences()))
+                                : std::nullopt);
   Chart_Window->Redraw();
   ChartHover();
 }
@@ -64,7 +67,8 @@ void TForm1::UpdateChart() {
 void TForm1::ChartHover() {
   const std::optional<ChartState>& state = Chart_Window->View->Hovered();
   Chart_Window->SetReadout(
-      state ? QString::fromStdString(PointReadout(core_, BaseTitlesShown(), *state)) : QString());
+      state ? QString::fromStdString(PointReadout(core_.Preferences(), BaseTitlesShown(), *state))
+            : QString());
 }
 
 void TForm1::ChartPick() {

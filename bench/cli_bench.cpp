@@ -23,12 +23,12 @@ std::string Rows() {
 
 void BatchDryBulbRelativeHumidity(benchmark::State& state) {
   const std::string input = Rows();
-  Calculator calculator;
+  const Preferences preferences;
   for (auto _ : state) {
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream messages;
-    RunBatch(in, out, messages, calculator, Precision::Display);
+    RunBatch(in, out, messages, preferences, Precision::Display);
     benchmark::DoNotOptimize(out.str().size());
   }
   state.SetItemsProcessed(state.iterations() * RowsPerRun);

@@ -80,8 +80,8 @@ class BufferedOutput {
 };
 }  // namespace
 
-void RunBatch(std::istream& in, std::ostream& out, std::ostream& messages, Calculator& calculator,
-              Precision digits) {
+void RunBatch(std::istream& in, std::ostream& out, std::ostream& messages,
+              const Preferences& preferences, Precision digits) {
   std::string record;
   size_t lines = 0;
   std::vector<CsvField> fields;
@@ -129,10 +129,10 @@ void RunBatch(std::istream& in, std::ostream& out, std::ostream& messages, Calcu
         TextOf(texts, input.Box) = cell;
       }
       if (numbers) {
-        const Calculator::OneState one = calculator.SolveOnce(texts);
-        if (one.Texts) {
-          solved.Shown = *one.Texts;
-          solved.Values = calculator.ShownValues();
+        const Solution one = SolveTyped(texts, preferences);
+        if (one.Solved) {
+          solved.Shown = one.Texts;
+          solved.Values = ValuesOf(one.State, preferences);
           solvedRow = true;
           status = StatusOk;
         } else {

@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "cli/options.h"
-#include "core/calculator.h"
+#include "core/solving.h"
 
 namespace vaporin::cli {
 
@@ -12,7 +12,7 @@ namespace vaporin::cli {
 // columns, the eight quantities and a status per row; a row that cannot be solved is reported
 // and the batch goes on. Reads and writes as it goes. Throws UsageError for a header it cannot
 // take.
-void RunBatch(std::istream& in, std::ostream& out, std::ostream& messages, Calculator& calculator,
-              Precision digits);
+void RunBatch(std::istream& in, std::ostream& out, std::ostream& messages,
+              const Preferences& preferences, Precision digits);
 
 }  // namespace vaporin::cli

@@ -2,19 +2,24 @@
 
 #include <fstream>
 
-#include "chart/calculator_chart.h"
+#include "chart/chart_setup.h"
 #include "chart/chart_svg.h"
+#include "i18n/language_choice.h"
 #include "i18n/translation_data.h"
+#include "i18n/translator.h"
 
 namespace vaporin::cli {
 
 namespace {
 // The rows' titles and the chart's name in the language of the settings (English without).
-std::pair<BaseTitles, std::string> TranslatedTitles(Calculator& calculator) {
+std::pair<BaseTitles, std::string> TranslatedTitles(const Preferences& preferences) {
   const BaseTitles english = EnglishBaseTitles();
   std::vector<std::string> texts(english.begin(), english.end());
   texts.emplace_back(SourceText(TextId::PsychrometricChart));
-  calculator.ApplyLanguage(SystemLanguage{}, texts);
+  Translator translator;
+  translator.BuildTranslationTable();
+  translator.SelectLanguage(ChooseLanguage(preferences.Units.LanguageIndex, SystemLanguage{}).Code,
+                            texts);
   BaseTitles titles;
   std::copy_n(texts.begin(), titles.size(), titles.begin());
   return {titles, texts.back()};
@@ -28,12 +33,14 @@ void WriteSvg(const ChartScene& scene, const std::string& file) {
 }
 }  // namespace
 
-void WriteChartFile(Calculator& calculator, const BoxTexts* shown, const std::string& file,
+void WriteChartFile(const Preferences& preferences, const Solution* solved, const std::string& file,
                     const PngWriter& writePng) {
-  const auto [titles, name] = TranslatedTitles(calculator);
+  const auto [titles, name] = TranslatedTitles(preferences);
   PsychroChart chart;
-  FollowCalculator(chart, calculator, titles, name);
-  if (shown != nullptr) chart.SetMark(MarkOf(calculator, *shown));
+  SetUpChart(chart, preferences, titles, name);
+  if (solved != nullptr && solved->Solved) {
+    chart.SetMark(MarkOf(solved->State, solved->Texts, preferences));
+  }
   const ChartScene scene = chart.Scene(ChartFileWidthPx, ChartFileHeightPx);
   if (ChartFileTypeOf(file) == ChartFileType::Svg) {
     WriteSvg(scene, file);

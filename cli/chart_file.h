@@ -5,7 +5,7 @@
 #include <string>
 
 #include "chart/chart_scene.h"
-#include "core/calculator.h"
+#include "core/solving.h"
 
 namespace vaporin::cli {
 
@@ -23,9 +23,10 @@ class ChartNotWritten : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The chart of what `calculator` shows after solving `shown` (none: no state marked), in the
-// language of its settings, written to `file`. Throws ChartNotWritten when it cannot be written.
-void WriteChartFile(Calculator& calculator, const BoxTexts* shown, const std::string& file,
+// The chart under `preferences`, marking `solved` when it is a state (none: no state marked), in
+// the language of the preferences, written to `file`. Throws ChartNotWritten when it cannot be
+// written.
+void WriteChartFile(const Preferences& preferences, const Solution* solved, const std::string& file,
                     const PngWriter& writePng);
 
 }  // namespace vaporin::cli

@@ -5,7 +5,7 @@
 #include "cli/state_output.h"
 #include "cli/unit_options.h"
 #include "cli/version.h"
-#include "core/calculator.h"
+#include "core/solving.h"
 #include "settings/ini_file.h"
 #include "settings/settings_file.h"
 #include "units/number_text.h"
@@ -68,10 +68,10 @@ UnitSettings ChosenUnits(const Options& options, const Environment& environment)
   return ApplyUnitOptions(options, units);
 }
 
-int SolveOne(const Options& options, Calculator& calculator, std::ostream& out, std::ostream& err,
-             const PngWriter& writePng) {
+int SolveOne(const Options& options, const Preferences& preferences, std::ostream& out,
+             std::ostream& err, const PngWriter& writePng) {
   if (options.ChartFile && options.Values.empty()) {
-    WriteChartFile(calculator, nullptr, *options.ChartFile, writePng);
+    WriteChartFile(preferences, nullptr, *options.ChartFile, writePng);
     return ExitSolved;
   }
   if (options.Values.size() != 2) {
@@ -91,19 +91,16 @@ int SolveOne(const Options& options, Calculator& calculator, std::ostream& out, 
     }
     TextOf(texts, box) = text;
   }
-  const Calculator::OneState solved = calculator.SolveOnce(texts);
-  const std::optional<BoxTexts>& shown = solved.Texts;
-  if (options.ChartFile) {
-    WriteChartFile(calculator, shown ? &*shown : nullptr, *options.ChartFile, writePng);
-  }
-  if (!shown) {
+  const Solution solved = SolveTyped(texts, preferences);
+  if (options.ChartFile) WriteChartFile(preferences, &solved, *options.ChartFile, writePng);
+  if (!solved.Solved) {
     err << ProgramName << ": no state for " << QuantityName(firstBox) << '=' << firstText << " and "
         << QuantityName(secondBox) << '=' << secondText << ": "
         << SourceText(solved.Reason.value_or(TextId::NoAirState)) << '\n';
     return ExitNoState;
   }
-  out << FormatState({*shown, calculator.ShownValues()}, calculator.Units(), options.Format,
-                     options.Digits);
+  out << FormatState({solved.Texts, ValuesOf(solved.State, preferences)}, preferences.Units,
+                     options.Format, options.Digits);
   return ExitSolved;
 }
 }  // namespace
@@ -120,15 +117,14 @@ int Run(const std::vector<std::string>& arguments, std::istream& in, std::ostrea
       out << ProgramName << ' ' << VersionText << '\n';
       return ExitSolved;
     }
-    Calculator calculator;
-    calculator.TakeOverChoices(ChosenUnits(options, environment));
-    if (!options.Batch) return SolveOne(options, calculator, out, err, writePng);
+    const Preferences preferences = WithUnits(Preferences{}, ChosenUnits(options, environment));
+    if (!options.Batch) return SolveOne(options, preferences, out, err, writePng);
     if (options.ChartFile) throw UsageError("--chart draws one state; it cannot go with --batch");
     if (!options.Values.empty()) {
       throw UsageError("--batch reads its values from standard input; give no NAME=VALUE");
     }
     if (options.Format == OutputFormat::Json) throw UsageError("--batch writes CSV, not json");
-    RunBatch(in, out, err, calculator, options.Digits);
+    RunBatch(in, out, err, preferences, options.Digits);
     out.flush();
     return ExitSolved;
   } catch (const UsageError& error) {

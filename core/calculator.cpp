@@ -9,53 +9,48 @@
 
 namespace vaporin {
 
-Calculator::Calculator() : params_(InitPsychroParams()), formats_(StandardDisplayFormats()) {
-  translator_.BuildTranslationTable();
-}
+Calculator::Calculator() : params_(InitPsychroParams()) { translator_.BuildTranslationTable(); }
 
 void Calculator::ReadChoices(const IniFile& file) {
-  ReadUnitChoices(file, units_);
+  ReadUnitChoices(file, preferences_.Units);
   TakeOverPressure();
 }
 
 void Calculator::WriteChoices(IniFile& file, bool stayOnTop) const {
-  WriteUnitChoices(file, units_, stayOnTop);
+  WriteUnitChoices(file, preferences_.Units, stayOnTop);
 }
 
 void Calculator::ResetChoices() {
-  units_ = UnitSettings();
+  preferences_.Units = UnitSettings();
   TakeOverPressure();
 }
 
-void Calculator::TakeOverPressure() { SetAtmosphericPressure(&params_, units_.PressurePa); }
+void Calculator::TakeOverPressure() { params_ = ParamsOf(preferences_); }
 
 void Calculator::TakeOverChoices(const UnitSettings& units) {
-  const int32_t pressure = units_.PressurePa;
-  units_ = units;
-  // A refused pressure leaves the one in force.
-  if (!IsAcceptedPressure(units_.PressurePa)) units_.PressurePa = pressure;
+  preferences_ = WithUnits(preferences_, units);
   TakeOverPressure();
 }
 
 BoxesUpdate Calculator::RefreshDisplay(const BoxTexts& shown) {
   if (FilledGroupCount(shown) < FullDisplayGroups) return {};
-  if (solvedAtPa_ && *solvedAtPa_ != units_.PressurePa) return SolveAgain();
+  if (solvedAtPa_ && *solvedAtPa_ != preferences_.Units.PressurePa) return SolveAgain();
   return ShowResults();
 }
 
 void Calculator::ApplyLanguage(const SystemLanguage& system, std::vector<std::string>& texts) {
-  const LanguageChoice choice = ChooseLanguage(units_.LanguageIndex, system);
-  units_.LanguageCode = choice.Code;
-  units_.LanguageIndex = choice.Index;
-  translator_.SelectLanguage(units_.LanguageCode, texts);
+  const LanguageChoice choice = ChooseLanguage(preferences_.Units.LanguageIndex, system);
+  preferences_.Units.LanguageCode = choice.Code;
+  preferences_.Units.LanguageIndex = choice.Index;
+  translator_.SelectLanguage(preferences_.Units.LanguageCode, texts);
 }
 
 void Calculator::TranslateTexts(std::vector<std::string>& texts) {
-  translator_.SelectLanguage(units_.LanguageCode, texts);
+  translator_.SelectLanguage(preferences_.Units.LanguageCode, texts);
 }
 
 UnitCaptions Calculator::Captions(const BaseTitles& titles) const {
-  return ComposeUnitCaptions(titles, units_, separator_);
+  return ComposeUnitCaptions(titles, preferences_.Units, preferences_.Separator);
 }
 
 std::string Calculator::CopyText(const BaseTitles& titles, const BoxTexts& shown) const {
@@ -72,7 +67,7 @@ std::string Calculator::CopyText(const BaseTitles& titles, const BoxTexts& shown
     text += '\t';
     text += TextOf(shown, info.Box);
     text += '\t';
-    text += UnitNameOf(info.Box, units_);
+    text += UnitNameOf(info.Box, preferences_.Units);
     text += '\n';
   }
   return text;
@@ -80,31 +75,19 @@ std::string Calculator::CopyText(const BaseTitles& titles, const BoxTexts& shown
 
 BoxesUpdate Calculator::CommitInputs(const BoxTexts& texts) {
   if (displayLock_) return {};
+  const Solution solution = SolveTyped(texts, preferences_);
+  state_ = solution.State;
   BoxesUpdate update;
-  const CommitResult result = vaporin::CommitInputs(texts, units_, separator_, &params_, &state_);
-  if (result.DisableDP) update.DPEnabled = false;
-  if (result.DisableSH) update.SHEnabled = false;
-  const bool twoStand = FilledGroupCount(texts) == 2;
-  if (result.Inputs != 2) {
-    if (twoStand) update.Reason = WhyNoInputPair(texts, separator_);
-    return update;
-  }
-  pairCode_ = result.PairCode;
-  committed_ = state_;
-  dewPointEntered_ = result.DisableSH;
-  const BoxesUpdate shown = ComputeResults();
-  if (shown.Texts) return shown;
-  if (twoStand) update.Reason = shown.Reason;
-  return update;
-}
-
-Calculator::OneState Calculator::SolveOnce(const BoxTexts& texts) {
-  displayLock_ = false;
-  state_ = AirState{};
-  const BoxesUpdate update = CommitInputs(texts);
-  displayLock_ = false;
-  if (!update.ResultShown) return {std::nullopt, update.Reason};
-  return {update.Texts, std::nullopt};
+  if (solution.Commit.DisableDP) update.DPEnabled = false;
+  if (solution.Commit.DisableSH) update.SHEnabled = false;
+  update.Reason = solution.Reason;
+  if (solution.Commit.Inputs != 2) return update;
+  pairCode_ = solution.Commit.PairCode;
+  committed_ = solution.Entered;
+  dewPointEntered_ = solution.Commit.DisableSH;
+  if (!solution.Solved) return update;
+  solvedAtPa_ = preferences_.Units.PressurePa;
+  return ShowResults();
 }
 
 BoxesUpdate Calculator::EnterDryBulbAndRatio(double dryBulbC, double humidityRatio) {
@@ -123,10 +106,6 @@ BoxesUpdate Calculator::EnterDryBulbAndRatio(double dryBulbC, double humidityRat
   update.DPEnabled = update.DPEnabled.value_or(true);
   update.SHEnabled = update.SHEnabled.value_or(true);
   return update;
-}
-
-BoxTexts Calculator::TextsOf(const AirState& state) const {
-  return ResultTexts(state, units_, formats_, separator_, params_.KcalToKJ);
 }
 
 Calculator::KeyOutcome Calculator::KeyDown(const BoxTexts& texts, KeyPress key) {
@@ -150,27 +129,6 @@ BoxesUpdate Calculator::ClearAll() {
   return {BoxTexts{}, true, true, false, std::nullopt};
 }
 
-BoxesUpdate Calculator::ComputeResults() {
-  if (displayLock_) return {};
-  if (const std::optional<TextId> refusal = SolveCommitted()) {
-    BoxesUpdate update;
-    update.Reason = refusal;
-    return update;
-  }
-  solvedAtPa_ = units_.PressurePa;
-  return ShowResults();
-}
-
-std::optional<TextId> Calculator::SolveCommitted() {
-  const EnteredPair entered{committed_, pairCode_, dewPointEntered_};
-  if (const std::optional<TextId> refusal = SolveAndJudge(&params_, entered, &state_)) {
-    return refusal;
-  }
-  // A value too large for its unit would show as no number.
-  if (!ShowsAsNumbers(TextsOf(state_), separator_)) return TextId::OutsideCalculationRange;
-  return std::nullopt;
-}
-
 BoxesUpdate Calculator::ShowResults() {
   displayLock_ = true;
   return {TextsOf(state_), true, true, true, std::nullopt};
@@ -183,14 +141,15 @@ BoxesUpdate Calculator::SolveAgain() {
     solved = !Failed(SatPressure(&params_, &committed_.DP, &pv)) &&
              !Failed(ShFromPvStd(&params_, &pv, &committed_.SH));
   }
-  solved = solved && !SolveCommitted();
+  const EnteredPair entered{committed_, pairCode_, dewPointEntered_};
+  solved = solved && !SolveEntered(&params_, entered, preferences_, &state_);
   if (!solved) {
     // No state at the new pressure: nothing of the old one stays on show.
     state_ = AirState{};
     solvedAtPa_.reset();
     return {BoxTexts{}, true, true, false, std::nullopt};
   }
-  solvedAtPa_ = units_.PressurePa;
+  solvedAtPa_ = preferences_.Units.PressurePa;
   return ShowResults();
 }
 

@@ -9,6 +9,7 @@
 #include "core/edit_boxes.h"
 #include "core/input_workflow.h"
 #include "core/results_display.h"
+#include "core/solving.h"
 #include "engine/psychro_params.h"
 #include "i18n/language_choice.h"
 #include "i18n/translation_data.h"
@@ -37,9 +38,9 @@ struct BoxesUpdate {
   std::optional<TextId> Reason;
 };
 
-// The calculator behind the window: the engine's constants and the air state, the entered
-// pair, the user's choices, the display lock and the decimal separator, and the rules that
-// turn the boxes' texts and the user's keys into results. No widgets, no timers: the window
+// The window's session: the user's preferences, the entered pair, the state on show and the
+// display lock, and the rules that turn the boxes' texts and the user's keys into results
+// (solving itself is SolveTyped's, as for every front end). No widgets, no timers: the window
 // hands it texts and keys and writes back what it answers.
 class Calculator {
  public:
@@ -59,11 +60,13 @@ class Calculator {
   // With a full display, the result shown again in the units in force (solved again when the
   // pressure changed since).
   BoxesUpdate RefreshDisplay(const BoxTexts& shown);
-  const UnitSettings& Units() const { return units_; }
+  const UnitSettings& Units() const { return preferences_.Units; }
 
   // The user's decimal separator, one character of UTF-8.
-  void SetDecimalSeparator(std::string separator) { separator_ = std::move(separator); }
-  const std::string& DecimalSeparator() const { return separator_; }
+  void SetDecimalSeparator(std::string separator) { preferences_.Separator = std::move(separator); }
+  const std::string& DecimalSeparator() const { return preferences_.Separator; }
+  // Everything the user chose that a solve depends on.
+  const vaporin::Preferences& Preferences() const { return preferences_; }
 
   // Settles the language (the saved one, else the system's) and translates `texts` into it.
   void ApplyLanguage(const SystemLanguage& system, std::vector<std::string>& texts);
@@ -88,26 +91,16 @@ class Calculator {
   // The lock's timer ran out.
   void ReleaseDisplayLock() { displayLock_ = false; }
 
-  // One state from the boxes' texts for a front end without a window: a fresh state, the
-  // commit's rules, no lock left behind.
-  struct OneState {
-    std::optional<BoxTexts> Texts;  // none when the texts give no state
-    std::optional<TextId> Reason;   // why not, when two values stand
-  };
-  OneState SolveOnce(const BoxTexts& texts);
   // A new entry of a dry bulb (°C) and a humidity ratio (kg/kg(DA)), as if typed into cleared
   // boxes with the digits the boxes show: the state is solved and shown, or the two values
   // stay in their boxes.
   BoxesUpdate EnterDryBulbAndRatio(double dryBulbC, double humidityRatio);
   // What the boxes would show for `state`, field by field.
-  BoxTexts TextsOf(const AirState& state) const;
+  BoxTexts TextsOf(const AirState& state) const { return vaporin::TextsOf(state, preferences_); }
   // Whether `shown` is the full display of a solved state, State().
   bool ResultOnShow(const BoxTexts& shown) const {
     return solvedAtPa_.has_value() && FilledGroupCount(shown) == FullDisplayGroups;
   }
-  // The values of the state shown last, in the user's units.
-  BoxValues ShownValues() const { return DisplayValues(state_, units_, params_.KcalToKJ); }
-
   bool DisplayLock() const { return displayLock_; }
   int32_t PairCode() const { return pairCode_; }
   const AirState& State() const { return state_; }
@@ -115,9 +108,6 @@ class Calculator {
 
  private:
   BoxesUpdate ClearAll();
-  BoxesUpdate ComputeResults();
-  // Solves the committed pair into state_: none when it is a state to show, else why not.
-  std::optional<TextId> SolveCommitted();
   BoxesUpdate ShowResults();
   // Solves the entered pair again at the pressure now in force.
   BoxesUpdate SolveAgain();
@@ -131,10 +121,8 @@ class Calculator {
   bool dewPointEntered_ = false;
   std::optional<int32_t> solvedAtPa_;
   int32_t pairCode_ = 0;
-  UnitSettings units_;
-  DisplayFormats formats_;
+  vaporin::Preferences preferences_;
   bool displayLock_ = false;
-  std::string separator_ = ".";
   Translator translator_;
   std::filesystem::path settingsPath_;
 };

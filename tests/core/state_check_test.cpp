@@ -171,11 +171,11 @@ TEST(ImpossibleStates, RealStatesThroughEveryPairAreShown) {
   std::uniform_real_distribution<double> relativeHumidity(10.0, 85.0);
   int checked = 0;
   for (int draw = 0; draw < 300; ++draw) {
-    Calculator source;
     const std::string db = std::to_string(dryBulb(random));
     const std::string rh = std::to_string(relativeHumidity(random));
-    const std::optional<BoxTexts> shown = source.SolveOnce(BoxTexts{db, rh}).Texts;
-    ASSERT_TRUE(shown) << db << ' ' << rh;
+    const Solution source = SolveTyped(BoxTexts{db, rh}, Preferences{});
+    ASSERT_TRUE(source.Solved) << db << ' ' << rh;
+    const std::optional<BoxTexts> shown = source.Texts;
     for (const BoxInfo& first : BoxTable) {
       for (const BoxInfo& second : BoxTable) {
         if (IndexOf(first.Box) >= IndexOf(second.Box) || first.Quantity == second.Quantity)

@@ -1,4 +1,4 @@
-#include "chart/calculator_chart.h"
+#include "chart/chart_setup.h"
 
 #include "core/results_display.h"
 #include "units/pressure.h"
@@ -33,38 +33,35 @@ std::string TitleWithUnit(const BaseTitles& titles, BaseTitle title, EditBox box
 }
 }  // namespace
 
-void FollowCalculator(PsychroChart& chart, const Calculator& calculator, const BaseTitles& titles,
-                      const std::string& title) {
-  const UnitSettings& units = calculator.Units();
+void SetUpChart(PsychroChart& chart, const Preferences& preferences, const BaseTitles& titles,
+                const std::string& title) {
+  const UnitSettings& units = preferences.Units;
   std::string heading = title;
   if (const PressureUnitEntry* pressure = FindPressureUnit(units.PressureUnit)) {
-    heading += "  " +
-               PressureText(units.PressurePa, units.PressureUnit, calculator.DecimalSeparator()) +
+    heading += "  " + PressureText(units.PressurePa, units.PressureUnit, preferences.Separator) +
                ' ' + std::string(pressure->Name);
   }
-  chart.SetUp(calculator.Params(), units, calculator.DecimalSeparator(),
+  chart.SetUp(ParamsOf(preferences), units, preferences.Separator,
               {heading, TitleWithUnit(titles, TitleDryBulb, EditBox::DB, units),
                TitleWithUnit(titles, TitleSpecificHumidity, EditBox::SH, units)});
 }
 
-std::optional<ChartMark> MarkOf(const Calculator& calculator, const BoxTexts& shown) {
-  if (!calculator.ResultOnShow(shown)) return std::nullopt;
-  const UnitSettings& units = calculator.Units();
-  const AirState& state = calculator.State();
+ChartMark MarkOf(const AirState& state, const BoxTexts& shown, const Preferences& preferences) {
+  const UnitSettings& units = preferences.Units;
   return ChartMark{state.DB, state.SH,
                    TextOf(shown, EditBox::DB) + ' ' + std::string(UnitNameOf(EditBox::DB, units)) +
                        ", " + TextOf(shown, EditBox::RH) + ' ' +
                        std::string(UnitNameOf(EditBox::RH, units))};
 }
 
-std::string PointReadout(const Calculator& calculator, const BaseTitles& titles,
+std::string PointReadout(const Preferences& preferences, const BaseTitles& titles,
                          const ChartState& state) {
   AirState at{};
   at.DB = state.DryBulbC;
   at.RH = state.RelativeHumidity;
   at.SH = state.HumidityRatio;
-  const BoxTexts texts = calculator.TextsOf(at);
-  const UnitSettings& units = calculator.Units();
+  const BoxTexts texts = TextsOf(at, preferences);
+  const UnitSettings& units = preferences.Units;
   std::string readout;
   for (const EditBox box : {EditBox::DB, EditBox::RH, EditBox::SH}) {
     if (!readout.empty()) readout += ReadoutGap;

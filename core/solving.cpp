@@ -1,0 +1,69 @@
+#include "core/solving.h"
+
+#include "units/pressure.h"
+
+namespace vaporin {
+
+namespace {
+double KcalToKJ() {
+  static const double kcalToKJ = InitPsychroParams().KcalToKJ;
+  return kcalToKJ;
+}
+}  // namespace
+
+Preferences WithUnits(const Preferences& before, const UnitSettings& units) {
+  Preferences after = before;
+  after.Units = units;
+  if (!IsAcceptedPressure(after.Units.PressurePa)) after.Units.PressurePa = before.Units.PressurePa;
+  return after;
+}
+
+PsychroParams ParamsOf(const Preferences& preferences) {
+  PsychroParams params = InitPsychroParams();
+  SetAtmosphericPressure(&params, preferences.Units.PressurePa);
+  return params;
+}
+
+BoxTexts TextsOf(const AirState& state, const Preferences& preferences) {
+  static const DisplayFormats formats = StandardDisplayFormats();
+  return ResultTexts(state, preferences.Units, formats, preferences.Separator, KcalToKJ());
+}
+
+BoxValues ValuesOf(const AirState& state, const Preferences& preferences) {
+  return DisplayValues(state, preferences.Units, KcalToKJ());
+}
+
+Solution SolveTyped(const BoxTexts& texts, const Preferences& preferences) {
+  Solution solution;
+  PsychroParams params = ParamsOf(preferences);
+  solution.Commit =
+      CommitInputs(texts, preferences.Units, preferences.Separator, &params, &solution.State);
+  solution.Entered = solution.State;
+  const bool twoStand = FilledGroupCount(texts) == 2;
+  if (solution.Commit.Inputs != 2) {
+    if (twoStand) solution.Reason = WhyNoInputPair(texts, preferences.Separator);
+    return solution;
+  }
+  const EnteredPair entered{solution.Entered, solution.Commit.PairCode, solution.Commit.DisableSH};
+  const std::optional<TextId> refusal =
+      SolveEntered(&params, entered, preferences, &solution.State);
+  if (refusal) {
+    if (twoStand) solution.Reason = refusal;
+    return solution;
+  }
+  solution.Solved = true;
+  solution.Texts = TextsOf(solution.State, preferences);
+  return solution;
+}
+
+std::optional<TextId> SolveEntered(PsychroParams* params, const EnteredPair& entered,
+                                   const Preferences& preferences, AirState* state) {
+  if (const std::optional<TextId> refusal = SolveAndJudge(params, entered, state)) return refusal;
+  // A value too large for its unit would show as no number.
+  if (!ShowsAsNumbers(TextsOf(*state, preferences), preferences.Separator)) {
+    return TextId::OutsideCalculationRange;
+  }
+  return std::nullopt;
+}
+
+}  // namespace vaporin

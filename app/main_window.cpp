@@ -95,45 +95,26 @@ void TForm1::SetSettingsPath() {
   const QString folder = platform_.DocumentsFolder() + QDir::separator();
   const QString name =
       QString::fromUtf8(IniFileName.data(), static_cast<qsizetype>(IniFileName.size()));
-  core_.SetSettingsPath(QFile::encodeName(folder + name).toStdString());
+  settings_ = SettingsStore(QFile::encodeName(folder + name).toStdString());
 }
 
 void TForm1::ResetSettingsWhenShiftIsHeld() {
-  std::error_code ignored;
-  if (std::filesystem::exists(core_.SettingsPath(), ignored) && platform_.IsShiftHeld()) {
-    std::filesystem::remove(core_.SettingsPath(), ignored);
-  }
+  if (platform_.IsShiftHeld()) settings_.Forget();
 }
 
 void TForm1::ReadSettingsPassOne() {
-  std::error_code ignored;
-  if (!std::filesystem::exists(core_.SettingsPath(), ignored)) return;
-  try {
-    const IniFile file = IniFile::Open(core_.SettingsPath());
-    core_.ReadChoices(file);
-    move(ClampWindowPosition(file.ReadInteger(SettingsSection, KeyPosLeft, 0)),
-         ClampWindowPosition(file.ReadInteger(SettingsSection, KeyPosTop, 0)));
-  } catch (const std::exception&) {
-    // A file that cannot be read leaves the values read so far and the defaults.
-  }
+  saved_ = settings_.ReadStartUp();
+  if (!saved_) return;
+  core_.RestoreChoices(saved_->Units);
+  move(ClampWindowPosition(saved_->Left), ClampWindowPosition(saved_->Top));
 }
 
 void TForm1::ReadSettingsPassTwo() {
-  std::error_code ignored;
-  if (!std::filesystem::exists(core_.SettingsPath(), ignored)) return;
-  int32_t stayOnTop = 0;
-  try {
-    const IniFile file = IniFile::Open(core_.SettingsPath());
-    resize(UsableWindowExtent(file.ReadInteger(SettingsSection, KeyPosWidth, width()), width()),
-           height());
-    resize(width(),
-           UsableWindowExtent(file.ReadInteger(SettingsSection, KeyPosHeight, height()), height()));
-    stayOnTop = file.ReadInteger(SettingsSection, KeyStayOnTop, 0);
-  } catch (const std::exception&) {
-    // As in the first pass.
-  }
+  if (!saved_) return;
+  resize(UsableWindowExtent(saved_->Width.value_or(width()), width()), height());
+  resize(width(), UsableWindowExtent(saved_->Height.value_or(height()), height()));
   // The panel's check box, once the panel is built, starts from the window.
-  if (stayOnTop == StayOnTopOn) SetStayOnTop(true);
+  if (saved_->StayOnTop) SetStayOnTop(true);
 }
 
 void TForm1::MoveContentIntoScaledLayout() { ScaledLayout1->SetContent(MainLayout1); }
@@ -170,11 +151,7 @@ void TForm1::FormDestroy() {
   platform_.EndProcess(0);
 }
 
-void TForm1::WriteGeometryToSettings() {
-  IniFile file = IniFile::Open(core_.SettingsPath());
-  WriteGeometry(file, {x(), y(), width(), height()});
-  file.Update();
-}
+void TForm1::WriteGeometryToSettings() { settings_.WriteGeometry({x(), y(), width(), height()}); }
 
 void TForm1::SetStayOnTop(bool on) {
   if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) return;

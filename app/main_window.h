@@ -7,6 +7,7 @@
 
 #include "core/calculator.h"
 #include "i18n/translation_data.h"
+#include "settings/settings_store.h"
 
 class QFrame;
 class QKeyEvent;
@@ -72,6 +73,7 @@ class TForm1 final : public QWidget {
   void ShowBoxMenu(QLineEdit* box, const QPoint& at);
 
   const Calculator& Core() const { return core_; }
+  const SettingsStore& Settings() const { return settings_; }
 
   // Controls, in the order of the window's layout. The rows and boxes are built from the
   // boxes' table; their names here are only handles.
@@ -176,6 +178,9 @@ class TForm1 final : public QWidget {
 
   Platform& platform_;
   Calculator core_;
+  SettingsStore settings_{std::filesystem::path()};
+  // What the settings file held at start; none without one.
+  std::optional<StartUpSettings> saved_;
   bool reasonShown_ = false;
 };
 

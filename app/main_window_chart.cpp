@@ -39,11 +39,7 @@ void TForm1::Chart_Button1Click() {
 }
 
 void TForm1::PlaceChartWindow() {
-  std::optional<WindowGeometry> saved;
-  std::error_code ignored;
-  if (std::filesystem::exists(core_.SettingsPath(), ignored)) {
-    saved = ReadChartGeometry(IniFile::Open(core_.SettingsPath()));
-  }
+  const std::optional<WindowGeometry> saved = settings_.ReadChartGeometry();
   const WindowGeometry geometry = saved.value_or(WindowGeometry{
       frameGeometry().right() + ChartWindowGap, y(), ChartDefaultWidth, ChartDefaultHeight});
   Chart_Window->move(ClampWindowPosition(geometry.Left), ClampWindowPosition(geometry.Top));
@@ -96,10 +92,8 @@ void TForm1::ChartClose() { WriteChartGeometryToSettings(); }
 
 void TForm1::WriteChartGeometryToSettings() {
   if (Chart_Window == nullptr) return;
-  IniFile file = IniFile::Open(core_.SettingsPath());
-  WriteChartGeometry(
-      file, {Chart_Window->x(), Chart_Window->y(), Chart_Window->width(), Chart_Window->height()});
-  file.Update();
+  settings_.WriteChartGeometry(
+      {Chart_Window->x(), Chart_Window->y(), Chart_Window->width(), Chart_Window->height()});
 }
 
 }  // namespace vaporin

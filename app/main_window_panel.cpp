@@ -79,9 +79,7 @@ void TForm1::TakeOverChoices() {
 }
 
 void TForm1::WriteChoicesToSettings() {
-  IniFile file = IniFile::Open(core_.SettingsPath());
-  core_.WriteChoices(file, Panel_Con->StayOnTopChecked());
-  file.Update();
+  settings_.WriteChoices(core_.Units(), Panel_Con->StayOnTopChecked());
 }
 
 void TForm1::ApplyLanguage() {

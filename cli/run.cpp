@@ -6,8 +6,7 @@
 #include "cli/unit_options.h"
 #include "cli/version.h"
 #include "core/solving.h"
-#include "settings/ini_file.h"
-#include "settings/settings_file.h"
+#include "settings/settings_store.h"
 #include "units/number_text.h"
 
 namespace vaporin::cli {
@@ -62,8 +61,7 @@ std::string Usage() {
 UnitSettings ChosenUnits(const Options& options, const Environment& environment) {
   UnitSettings units;
   if (options.FromSettings) {
-    const IniFile file = IniFile::Open(DocumentsFolder(environment) / std::string(IniFileName));
-    ReadUnitChoices(file, units);
+    units = SettingsStore::InDocuments(environment).ReadChoices();
   }
   return ApplyUnitOptions(options, units);
 }

@@ -4,20 +4,15 @@
 #include "engine/relations.h"
 #include "engine/sat_pressure.h"
 #include "engine/solvers.h"
-#include "settings/settings_file.h"
 #include "units/number_text.h"
 
 namespace vaporin {
 
 Calculator::Calculator() : params_(InitPsychroParams()) { translator_.BuildTranslationTable(); }
 
-void Calculator::ReadChoices(const IniFile& file) {
-  ReadUnitChoices(file, preferences_.Units);
+void Calculator::RestoreChoices(const UnitSettings& units) {
+  preferences_.Units = units;
   TakeOverPressure();
-}
-
-void Calculator::WriteChoices(IniFile& file, bool stayOnTop) const {
-  WriteUnitChoices(file, preferences_.Units, stayOnTop);
 }
 
 void Calculator::ResetChoices() {

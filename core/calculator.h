@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,7 +13,6 @@
 #include "i18n/language_choice.h"
 #include "i18n/translation_data.h"
 #include "i18n/translator.h"
-#include "settings/ini_file.h"
 #include "settings/unit_captions.h"
 #include "settings/unit_settings.h"
 
@@ -46,11 +44,8 @@ class Calculator {
  public:
   Calculator();
 
-  // The user's choices as the settings file holds them, and the file itself.
-  void SetSettingsPath(std::filesystem::path path) { settingsPath_ = std::move(path); }
-  const std::filesystem::path& SettingsPath() const { return settingsPath_; }
-  void ReadChoices(const IniFile& file);
-  void WriteChoices(IniFile& file, bool stayOnTop) const;
+  // The user's choices as the settings file held them at start.
+  void RestoreChoices(const UnitSettings& units);
   // Forgets every choice.
   void ResetChoices();
 
@@ -124,7 +119,6 @@ class Calculator {
   vaporin::Preferences preferences_;
   bool displayLock_ = false;
   Translator translator_;
-  std::filesystem::path settingsPath_;
 };
 
 }  // namespace vaporin

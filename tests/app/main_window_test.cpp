@@ -186,7 +186,7 @@ class MainWindowTest : public QObject {
   }
 
   void setsTheSettingsPathAndTheDecimalSeparators() {
-    QCOMPARE(QString::fromStdString(Form().Core().SettingsPath().string()),
+    QCOMPARE(QString::fromStdString(Form().Settings().Path().string()),
              platform_->Documents + QStringLiteral("/vaporin.ini"));
     QCOMPARE(Form().Core().DecimalSeparator(), std::string(","));
     QCOMPARE(QString::fromLatin1(std::localeconv()->decimal_point), QStringLiteral("."));

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "engine/sat_pressure.h"
+#include "settings/settings_file.h"
 
 namespace vaporin {
 namespace {
@@ -253,7 +254,9 @@ TEST(Calculator, CopiesTheShownStateRowByRowAfterThePressure) {
 
 TEST(Calculator, ReadsAndForgetsThePressureWithTheOtherChoices) {
   Calculator core;
-  core.ReadChoices(IniFile::FromText("[setting]\npatm=83400\n"));
+  UnitSettings saved;
+  ReadUnitChoices(IniFile::FromText("[setting]\npatm=83400\n"), saved);
+  core.RestoreChoices(saved);
   EXPECT_EQ(core.Params().PAtmKPa, double{83.4f});
   core.ResetChoices();
   EXPECT_EQ(core.Params().PAtmKPa, InitPsychroParams().PAtmKPa);

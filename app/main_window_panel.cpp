@@ -13,6 +13,7 @@
 #include "app/translatable_texts.h"
 #include "app/unit_panel.h"
 #include "i18n/explanations.h"
+#include "i18n/title_text.h"
 #include "i18n/translation_data.h"
 #include "settings/ini_file.h"
 
@@ -34,6 +35,7 @@ UnitPanel* TForm1::BuildPanel() {
   TranslatableTexts texts({Panel_Con}, {Panel_Con->L_title2});
   core_.TranslateTexts(texts.Texts());
   texts.WriteBack();
+  Panel_Con->NameControls();
   FitPanelButtons();
   FormResize();
   return Panel_Con;
@@ -92,6 +94,7 @@ void TForm1::ApplyLanguage() {
                        locale.Script.toStdString(), locale.Territory.toStdString()},
                       texts.Texts());
   texts.WriteBack();
+  if (Panel_Con != nullptr) Panel_Con->NameControls();
   FitPanelButtons();
 }
 
@@ -132,7 +135,7 @@ void TForm1::ApplyUnitLabels() {
     const QString caption = QString::fromStdString(captions.*info.Caption);
     rows_[IndexOf(info.Box)]->SetText(caption);
     // Screen readers name a box by its row: the title and the unit, in the language in force.
-    Box(info.Box)->setAccessibleName(caption.trimmed());
+    Box(info.Box)->setAccessibleName(QString::fromStdString(TrimmedTitle(captions.*info.Caption)));
     const std::string_view explanation = ExplanationOf(info.Text, core_.Units().LanguageCode);
     // As a paragraph, which tooltips wrap, rather than one long line.
     const QString tip =
@@ -143,7 +146,8 @@ void TForm1::ApplyUnitLabels() {
     Box(info.Box)->setToolTip(tip);
   }
   // The gear has no text of its own; it is named after the panel it opens.
-  Set_Button1->setAccessibleName(Translated(TextId::UnitConfiguration).trimmed());
+  Set_Button1->setAccessibleName(
+      QString::fromStdString(TrimmedTitle(Translated(TextId::UnitConfiguration).toStdString())));
   const QString chart = Translated(TextId::PsychrometricChart);
   Chart_Button1->setAccessibleName(chart);
   Chart_Button1->setToolTip(chart + QStringLiteral(" (Ctrl+G)"));

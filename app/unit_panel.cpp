@@ -15,6 +15,7 @@
 #include "app/list_row.h"
 #include "app/pixel_font.h"
 #include "app/window_combo_box.h"
+#include "i18n/title_text.h"
 #include "i18n/translation_data.h"
 #include "units/pressure.h"
 #include "units/unit_choices.h"
@@ -84,11 +85,9 @@ QFrame* SilverLine(const QString& name, QWidget* parent, int left, int top) {
   return line;
 }
 
-QLineEdit* MakeNumberBox(const char* name, const char* accessibleName, QWidget* row,
-                         const QRect& geometry) {
+QLineEdit* MakeNumberBox(const char* name, QWidget* row, const QRect& geometry) {
   auto* box = new QLineEdit(row);
   box->setObjectName(QString::fromLatin1(name));
-  box->setAccessibleName(QString::fromLatin1(accessibleName));
   box->setFont(PixelFont(ControlTextSize));
   box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   box->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -155,13 +154,12 @@ void UnitPanel::BuildRows() {
   LBunit4 = makeRow("LBunit4", TextId::Atmospheric);
   CB4 = makeCombo("CB4", LBunit4, Names(PressureUnits));
   LBalt = makeRow("LBalt", TextId::Altitude);
-  EAlt = MakeNumberBox("EAlt", "Altitude", LBalt, AltitudeBoxGeometry);
+  EAlt = MakeNumberBox("EAlt", LBalt, AltitudeBoxGeometry);
   LAltUnit = new QLabel(LBalt);
   LAltUnit->setObjectName(QStringLiteral("LAltUnit"));
   LAltUnit->setFont(PixelFont(ControlTextSize));
   LAltUnit->setGeometry(AltitudeUnitGeometry);
-  EPatm = MakeNumberBox("EPatm", "Atmospheric pressure", LBalt,
-                        QRect(ControlLeft, ComboTop, ComboWidth, ComboHeight));
+  EPatm = MakeNumberBox("EPatm", LBalt, QRect(ControlLeft, ComboTop, ComboWidth, ComboHeight));
   LBunit5 = makeRow("LBunit5", TextId::Enthalpy);
   CB5 = makeCombo("CB5", LBunit5, Names(EnthalpyUnits));
   LBunit6 = makeRow("LBunit6", TextId::SpecificVolume);
@@ -172,7 +170,6 @@ void UnitPanel::BuildRows() {
   LBstaytop = makeRow("LBstaytop", TextId::AlwaysOnTop);
   CBstaytop = new QCheckBox(LBstaytop);
   CBstaytop->setObjectName(QStringLiteral("CBstaytop"));
-  CBstaytop->setAccessibleName(Source(TextId::AlwaysOnTop));
   CBstaytop->setGeometry(CheckBoxGeometry);
   SilverLine(QStringLiteral("LBstaytopLine"), LBstaytop, 0, 1);
 
@@ -180,6 +177,16 @@ void UnitPanel::BuildRows() {
   ConnectGuarded(EAlt, &QLineEdit::textEdited, this, [this] { AltitudeEdited(); });
   ConnectGuarded(CB4, &QComboBox::currentIndexChanged, this, [this] { PressureUnitChosen(); });
   ConnectGuarded(CB1, &QComboBox::currentIndexChanged, this, [this] { TemperatureUnitChosen(); });
+}
+
+void UnitPanel::NameControls() {
+  // The pressure box sits in the altitude row, beside the pressure row's unit.
+  const std::pair<QWidget*, const ListRow*> named[] = {
+      {CB1, LBunit1}, {CB2, LBunit2}, {CB3, LBunit3}, {CB4, LBunit4}, {EPatm, LBunit4},
+      {EAlt, LBalt},  {CB5, LBunit5}, {CB6, LBunit6}, {CB7, LBlang1}, {CBstaytop, LBstaytop}};
+  for (const auto& [control, row] : named) {
+    control->setAccessibleName(QString::fromStdString(TrimmedTitle(row->Text().toStdString())));
+  }
 }
 
 void UnitPanel::BuildButtons() {

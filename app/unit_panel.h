@@ -32,6 +32,9 @@ class UnitPanel final : public QFrame {
   UnitSettings Choices(const UnitSettings& inForce) const;
   bool StayOnTopChecked() const;
   void SetStayOnTopChecked(bool on);
+  // Names each control after its row's title, for screen readers: called after every pass that
+  // translates the rows, so that the names are in the language in force too.
+  void NameControls();
 
   QFrame* ToolBar4;
   QLabel* L_title2;

@@ -1,6 +1,7 @@
 #include "chart/chart_setup.h"
 
 #include "core/results_display.h"
+#include "i18n/title_text.h"
 #include "units/pressure.h"
 
 namespace vaporin {
@@ -8,28 +9,9 @@ namespace vaporin {
 namespace {
 constexpr std::string_view ReadoutGap = "   ";
 
-// Titles begin with blanks, the Japanese ones with an ideographic space too.
-std::string Trimmed(std::string_view text) {
-  constexpr std::string_view IdeographicSpace = "\u3000";
-  for (bool trimmed = true; trimmed;) {
-    trimmed = false;
-    for (const std::string_view blank : {std::string_view(" "), IdeographicSpace}) {
-      if (text.starts_with(blank)) {
-        text.remove_prefix(blank.size());
-        trimmed = true;
-      }
-      if (text.ends_with(blank)) {
-        text.remove_suffix(blank.size());
-        trimmed = true;
-      }
-    }
-  }
-  return std::string(text);
-}
-
 std::string TitleWithUnit(const BaseTitles& titles, BaseTitle title, EditBox box,
                           const UnitSettings& units) {
-  return Trimmed(titles[title]) + " [" + std::string(UnitNameOf(box, units)) + "]";
+  return TrimmedTitle(titles[title]) + " [" + std::string(UnitNameOf(box, units)) + "]";
 }
 }  // namespace
 
@@ -65,7 +47,7 @@ std::string PointReadout(const Preferences& preferences, const BaseTitles& title
   std::string readout;
   for (const EditBox box : {EditBox::DB, EditBox::RH, EditBox::SH}) {
     if (!readout.empty()) readout += ReadoutGap;
-    readout += Trimmed(titles[InfoOf(box).Title]) + ' ' + TextOf(texts, box) + ' ' +
+    readout += TrimmedTitle(titles[InfoOf(box).Title]) + ' ' + TextOf(texts, box) + ' ' +
                std::string(UnitNameOf(box, units));
   }
   return readout;

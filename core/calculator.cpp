@@ -4,6 +4,7 @@
 #include "engine/relations.h"
 #include "engine/sat_pressure.h"
 #include "engine/solvers.h"
+#include "i18n/title_text.h"
 #include "units/number_text.h"
 
 namespace vaporin {
@@ -49,16 +50,10 @@ UnitCaptions Calculator::Captions(const BaseTitles& titles) const {
 }
 
 std::string Calculator::CopyText(const BaseTitles& titles, const BoxTexts& shown) const {
-  auto trimmed = [](std::string_view text) {
-    const size_t first = text.find_first_not_of(' ');
-    const size_t last = text.find_last_not_of(' ');
-    return first == std::string_view::npos ? std::string_view()
-                                           : text.substr(first, last - first + 1);
-  };
   const UnitCaptions captions = Captions(titles);
   std::string text = captions.Pressure.value_or(std::string()) + '\n';
   for (const BoxInfo& info : BoxTable) {
-    text += trimmed(titles[info.Title]);
+    text += TrimmedTitle(titles[info.Title]);
     text += '\t';
     text += TextOf(shown, info.Box);
     text += '\t';

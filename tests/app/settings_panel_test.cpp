@@ -318,6 +318,7 @@ class SettingsPanelTest : public OpenWindowTest {
     QCOMPARE(english[3], QStringLiteral(" Atomospheric"));
     ChooseLanguage(5);
     QCOMPARE(Panel().LBunit1->Text(), QStringLiteral(" \u3000温度 T"));
+    QCOMPARE(Panel().CB1->accessibleName(), QStringLiteral("温度 T"));
     QCOMPARE(Form().TopL->text(), QStringLiteral("\uff12つの状態値を入力(101.325kPa)"));
     ChooseLanguage(0);
     QCOMPARE(Panel().LBunit1->Text(), QStringLiteral(" Temperatur"));
@@ -325,6 +326,11 @@ class SettingsPanelTest : public OpenWindowTest {
     QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Trockentemperatur[°C]"));
     QCOMPARE(Form().DB->accessibleName(), QStringLiteral("Trockentemperatur[°C]"));
     QCOMPARE(Form().Set_Button1->accessibleName(), QStringLiteral("Gerätekonfiguration"));
+    // The panel's controls are named after their rows, in the language in force.
+    QCOMPARE(Panel().CB1->accessibleName(), QStringLiteral("Temperatur"));
+    QCOMPARE(Panel().EPatm->accessibleName(), QStringLiteral("Luftdruck"));
+    QCOMPARE(Panel().EAlt->accessibleName(), QStringLiteral("Höhe"));
+    QCOMPARE(Panel().CBstaytop->accessibleName(), QStringLiteral("Immer Vorderansicht"));
     QVERIFY(Form().DB->toolTip().contains(QStringLiteral("Die Temperatur der Luft")));
     QCOMPARE(Form().ListBoxItem1->toolTip(), Form().DB->toolTip());
     QCOMPARE(Form().LB_txt->item(0)->text(), QStringLiteral("Zwei Eingabeparameter"));

@@ -4,6 +4,7 @@
 
 #include "i18n/explanations.h"
 #include "i18n/language_choice.h"
+#include "i18n/title_text.h"
 #include "i18n/translation_data.h"
 
 namespace vaporin {
@@ -208,6 +209,23 @@ TEST(Explanations, ExplainEveryRowInEveryLanguage) {
   EXPECT_EQ(ExplanationOf(TextId::DewPoint, "de").substr(0, 14), "Die Temperatur");
   EXPECT_EQ(ExplanationOf(TextId::DewPoint, "pt"), ExplanationOf(TextId::DewPoint, "en"));
   EXPECT_EQ(ExplanationOf(TextId::Save, "en"), "");
+}
+
+}  // namespace
+}  // namespace vaporin
+
+namespace vaporin {
+namespace {
+
+TEST(TrimmedTitle, DropsTheSpacesAndIdeographicSpacesThatPlaceATitle) {
+  const std::pair<std::string_view, std::string_view> cases[] = {
+      {" \u3000温度 T", "温度 T"},
+      {" Atomospheric", "Atomospheric"},
+      {"Dry Bulb Temperature ", "Dry Bulb Temperature"},
+      {" \u3000 ", ""},
+      {"", ""},
+  };
+  for (const auto& [title, trimmed] : cases) EXPECT_EQ(TrimmedTitle(title), trimmed) << title;
 }
 
 }  // namespace

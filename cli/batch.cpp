@@ -45,10 +45,9 @@ std::array<InputColumn, 2> QuantityColumns(const std::vector<CsvField>& header) 
     throw UsageError("the header must name exactly two of " + QuantityNamesCsv() + " (found " +
                      std::to_string(found.size()) + ")");
   }
-  if (InfoOf(found[0].Box).Quantity == InfoOf(found[1].Box).Quantity) {
-    throw UsageError("the header's " + header[found[0].Column].Value + " and " +
-                     header[found[1].Column].Value + " name one quantity");
-  }
+  CheckPairOfQuantities(
+      found[0].Box, found[1].Box,
+      "the header's " + header[found[0].Column].Value + " and " + header[found[1].Column].Value);
   return {found[0], found[1]};
 }
 

@@ -77,6 +77,12 @@ std::optional<EditBox> BoxNamed(std::string_view name) {
   return std::nullopt;
 }
 
+void CheckPairOfQuantities(EditBox first, EditBox second, const std::string& names) {
+  if (InfoOf(first).Quantity == InfoOf(second).Quantity) {
+    throw UsageError(names + " name one quantity; give two different ones");
+  }
+}
+
 int32_t ParsePressureOption(std::string_view text) {
   const auto [value, suffix] = NumberAndSuffix(text, "--pressure");
   if (suffix.empty()) return AcceptedPascals(value * PascalsPerKPa, "--pressure", text);

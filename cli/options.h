@@ -50,6 +50,10 @@ UnitSettings ApplyUnitOptions(const Options& options, UnitSettings base);
 // The box a quantity name stands for ("db", "RH", ...: the control names in any case).
 std::optional<EditBox> BoxNamed(std::string_view name);
 
+// Throws UsageError unless the two boxes stand for two different quantities (a dew point and
+// a humidity ratio are one); `names` says where they were named, as "sh and dp" reads there.
+void CheckPairOfQuantities(EditBox first, EditBox second, const std::string& names);
+
 // "VALUE[unit]" as a pressure in pascals within the accepted range.
 int32_t ParsePressureOption(std::string_view text);
 int32_t ParseAltitudeOption(std::string_view text);

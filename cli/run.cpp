@@ -78,10 +78,8 @@ int SolveOne(const Options& options, const Preferences& preferences, std::ostrea
   }
   const auto& [firstBox, firstText] = options.Values[0];
   const auto& [secondBox, secondText] = options.Values[1];
-  if (InfoOf(firstBox).Quantity == InfoOf(secondBox).Quantity) {
-    throw UsageError(QuantityName(firstBox) + " and " + QuantityName(secondBox) +
-                     " name one quantity; give two different ones");
-  }
+  CheckPairOfQuantities(firstBox, secondBox,
+                        QuantityName(firstBox) + " and " + QuantityName(secondBox));
   BoxTexts texts;
   for (const auto& [box, text] : options.Values) {
     if (!IsNumberText(text, ".")) {

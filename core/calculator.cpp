@@ -1,9 +1,6 @@
 #include "core/calculator.h"
 
 #include "core/verdict.h"
-#include "engine/relations.h"
-#include "engine/sat_pressure.h"
-#include "engine/solvers.h"
 #include "i18n/title_text.h"
 #include "units/number_text.h"
 
@@ -125,12 +122,7 @@ BoxesUpdate Calculator::ShowResults() {
 }
 
 BoxesUpdate Calculator::SolveAgain() {
-  bool solved = true;
-  if (dewPointEntered_) {
-    double pv = 0.0;
-    solved = !Failed(SatPressure(&params_, &committed_.DP, &pv)) &&
-             !Failed(ShFromPvStd(&params_, &pv, &committed_.SH));
-  }
+  bool solved = !dewPointEntered_ || RatioFromDewPoint(&params_, &committed_);
   const EnteredPair entered{committed_, pairCode_, dewPointEntered_};
   solved = solved && !SolveEntered(&params_, entered, preferences_, &state_);
   if (!solved) {

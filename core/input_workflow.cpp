@@ -37,6 +37,12 @@ int FilledGroupCount(const BoxTexts& texts) {
   return count;
 }
 
+bool RatioFromDewPoint(PsychroParams* params, AirState* state) {
+  double pv = 0.0;
+  return !Failed(SatPressure(params, &state->DP, &pv)) &&
+         !Failed(ShFromPvStd(params, &pv, &state->SH));
+}
+
 CommitResult CommitInputs(const BoxTexts& texts, const UnitSettings& units,
                           std::string_view separator, PsychroParams* params, AirState* state) {
   CommitResult result;
@@ -80,11 +86,7 @@ CommitResult CommitInputs(const BoxTexts& texts, const UnitSettings& units,
   if (const auto dp = shRecorded ? std::nullopt : number(EditBox::DP, temperature)) {
     result.DisableSH = true;
     state->DP = *dp;
-    double pv = 0.0;
-    // The dew point counts as the humidity ratio it implies, written straight into SH.
-    if (SatPressure(params, &state->DP, &pv) > 0 && ShFromPvStd(params, &pv, &state->SH) > 0) {
-      recorded.Record(QuantitySH);
-    }
+    if (RatioFromDewPoint(params, state)) recorded.Record(QuantitySH);
   }
   if (const auto enh = number(EditBox::ENH, [&](double shown) {
         return EnthalpyFromDisplay(shown / params->KcalToKJ, units.EnthalpyUnit);

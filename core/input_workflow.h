@@ -34,6 +34,10 @@ struct CommitResult {
   bool DisableSH = false;
 };
 
+// An entered dew point counts as the humidity ratio it implies at the params' pressure, written
+// straight into state->SH; whether it implies one.
+bool RatioFromDewPoint(PsychroParams* params, AirState* state);
+
 // Reads every box that holds a number into the air state, in engine units, and records the
 // inputs in index order: an RH only within 0..100 %, a dew point as the humidity ratio it
 // implies, and index 2 at most once. A number whose engine-unit value is not finite is no

@@ -62,7 +62,7 @@ int32_t AcceptedPascals(double pascals, std::string_view what, std::string_view 
 }
 
 template <typename Unit, size_t N>
-Unit UnitOption(const std::array<UnitSpelling<Unit>, N>& table, std::string_view option,
+Unit UnitOption(const std::array<UnitEntry<Unit>, N>& table, std::string_view option,
                 std::string_view value) {
   if (const std::optional<Unit> unit = UnitSpelled(table, value)) return *unit;
   throw UsageError(std::string(option) + ": '" + std::string(value) + "' is none of " +
@@ -113,23 +113,21 @@ Options ParseCommandLine(const std::vector<std::string>& arguments) {
   const std::pair<std::string_view, Setter> valued[] = {
       {"--temperature",
        [&](std::string_view v) {
-         options.Temperature = UnitOption(TemperatureSpellings, "--temperature", v);
+         options.Temperature = UnitOption(TemperatureUnits, "--temperature", v);
        }},
       {"--abs-humidity",
        [&](std::string_view v) {
-         options.AbsHumidity = UnitOption(AbsHumiditySpellings, "--abs-humidity", v);
+         options.AbsHumidity = UnitOption(AbsHumidityUnits, "--abs-humidity", v);
        }},
       {"--humidity-ratio",
        [&](std::string_view v) {
-         options.SpecHumidity = UnitOption(SpecHumiditySpellings, "--humidity-ratio", v);
+         options.SpecHumidity = UnitOption(SpecHumidityUnits, "--humidity-ratio", v);
        }},
       {"--enthalpy",
-       [&](std::string_view v) {
-         options.Enthalpy = UnitOption(EnthalpySpellings, "--enthalpy", v);
-       }},
+       [&](std::string_view v) { options.Enthalpy = UnitOption(EnthalpyUnits, "--enthalpy", v); }},
       {"--volume",
        [&](std::string_view v) {
-         options.SpecVolume = UnitOption(SpecVolumeSpellings, "--volume", v);
+         options.SpecVolume = UnitOption(SpecVolumeUnits, "--volume", v);
        }},
       {"--pressure",
        [&](std::string_view v) {

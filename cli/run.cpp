@@ -28,19 +28,19 @@ std::string Usage() {
          "\n"
          "options:\n"
          "  --temperature " +
-         Choices(TemperatureSpellings) +
+         Choices(TemperatureUnits) +
          "\n"
          "  --abs-humidity " +
-         Choices(AbsHumiditySpellings) +
+         Choices(AbsHumidityUnits) +
          "\n"
          "  --humidity-ratio " +
-         Choices(SpecHumiditySpellings) +
+         Choices(SpecHumidityUnits) +
          "\n"
          "  --enthalpy " +
-         Choices(EnthalpySpellings) +
+         Choices(EnthalpyUnits) +
          "\n"
          "  --volume " +
-         Choices(SpecVolumeSpellings) +
+         Choices(SpecVolumeUnits) +
          "\n"
          "  --settings            units and pressure from the window's vaporin.ini\n"
          "  --pressure VALUE[kPa|hPa|Pa|mmHg|inHg|psi]   40 to 120 kPa (default 101.325 kPa)\n"

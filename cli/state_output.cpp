@@ -67,16 +67,14 @@ std::string Json(const SolvedState& state, const UnitSettings& units, Precision 
     out += '"' + QuantityName(info.Box) + "\":" + CellText(state, info.Box, digits) + ',';
   }
   out += "\"units\":{";
-  out +=
-      "\"temperature\":\"" + std::string(SpellingOf(TemperatureSpellings, units.TemperatureUnit));
+  out += "\"temperature\":\"" + std::string(SpellingOf(TemperatureUnits, units.TemperatureUnit));
   out += "\",\"relative_humidity\":\"%\"";
   out += ",\"abs_humidity\":\"" +
-         std::string(SpellingOf(AbsHumiditySpellings, units.AbsoluteHumidityUnit));
+         std::string(SpellingOf(AbsHumidityUnits, units.AbsoluteHumidityUnit));
   out += "\",\"humidity_ratio\":\"" +
-         std::string(SpellingOf(SpecHumiditySpellings, units.SpecificHumidityUnit));
-  out += "\",\"enthalpy\":\"" + std::string(SpellingOf(EnthalpySpellings, units.EnthalpyUnit));
-  out +=
-      "\",\"volume\":\"" + std::string(SpellingOf(SpecVolumeSpellings, units.SpecificVolumeUnit));
+         std::string(SpellingOf(SpecHumidityUnits, units.SpecificHumidityUnit));
+  out += "\",\"enthalpy\":\"" + std::string(SpellingOf(EnthalpyUnits, units.EnthalpyUnit));
+  out += "\",\"volume\":\"" + std::string(SpellingOf(SpecVolumeUnits, units.SpecificVolumeUnit));
   out += "\"},\"pressure_kPa\":" + Shortest(units.PressurePa / PascalsPerKPa) + "}\n";
   return out;
 }

@@ -42,13 +42,13 @@ inline double WetBulbErrorScale(const PsychroParams* p, double t, double pws, do
 // (x87), over 7.8 million random points (-270..373.9 °C, humidity ratios 0..50 kg/kg(DA) and
 // 1e-4..1e4 log-uniformly, 40, 101.325 and 120 kPa, both unit modes), never exceeded 8.6e-15 of
 // that scale: a margin of 1e-12 of it stays more than a hundred times above.
-inline constexpr double WetBulbMarginFactor = 1e-12;
+inline constexpr double WetBulbMarginFactor = 1e-12 * MarginScale;
 
 // ShFromDbRh's rounding error, measured as the probes' of CertifiedMarginFactor against long
 // double over 4.2 million points each at 100 % and at random humidities from 0.01 %
 // (-100..373.9 °C at 40, 101.325 and 120 kPa, both unit modes), never exceeded 1.03e-14 of its
 // error scale: a margin of 1e-12 of it stays a hundred times above that.
-inline constexpr double RatioAtRhMarginFactor = 1e-12;
+inline constexpr double RatioAtRhMarginFactor = 1e-12 * MarginScale;
 
 // The volume and the enthalpy through ShFromDbRh, against the same formulas (saturation
 // pressure included) in long double (x87) over 4.9 million random points (-270..373.9 °C,
@@ -56,13 +56,13 @@ inline constexpr double RatioAtRhMarginFactor = 1e-12;
 // relative to the probe's error scale, at most 2.6e-15 for the volume and 3.7e-14 for the
 // enthalpy (its scale in kcal under either unit mode). Each margin stays 250 times above that
 // before the value and target terms are added.
-inline constexpr double VolumeAtRhMarginFactor = 1e-12;
-inline constexpr double EnthalpyAtRhMarginFactor = 1e-11;
+inline constexpr double VolumeAtRhMarginFactor = 1e-12 * MarginScale;
+inline constexpr double EnthalpyAtRhMarginFactor = 1e-11 * MarginScale;
 
 // VhFromDbSh's rounding error, measured against long double over 4.5 million points (-270..1000
 // °C, humidity ratios 1e-12..1 kg/kg(DA), at 40, 101.325 and 120 kPa), never exceeded 6.1e-16
 // of its value: a margin of 1e-13 of it stays over a hundred times above that.
-inline constexpr double VolumetricMarginFactor = 1e-13;
+inline constexpr double VolumetricMarginFactor = 1e-13 * MarginScale;
 // Relative, the closed-form crossing's own rounding.
 inline constexpr double ClosedFormSlack = 1e-14;
 
@@ -77,12 +77,12 @@ inline double RatioAtEnthalpyErrorScale(const PsychroParams* p, double h, double
 // of the dry air's, both unit modes, the three pressures), never erred by more than 5.8e-16 of
 // its error scale, (R / P)|t + K| (1 + M (|h| + |Cpa t|) / |Cpv t + L|): the humidity ratio
 // loses digits where h - Cpa t cancels.
-inline constexpr double VolumeAtEnthalpyMarginFactor = 1e-13;
+inline constexpr double VolumeAtEnthalpyMarginFactor = 1e-13 * MarginScale;
 
 // The absolute humidity of air of a given enthalpy, VhFromDbSh(t, ShFromEnhDb(h, t)), measured
 // likewise over 4.8 million points (the same ranges as the volume's), never erred by more than
 // 3.1e-16 of its error scale, 1000 / |sv| (|sh| + e (1 + M |sh| / |M sh + 1|)) with
 // e = (|h| + |Cpa t|) / |Cpv t + L| the humidity ratio's own.
-inline constexpr double VolumetricAtEnthalpyMarginFactor = 1e-13;
+inline constexpr double VolumetricAtEnthalpyMarginFactor = 1e-13 * MarginScale;
 
 }  // namespace vaporin::search

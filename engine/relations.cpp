@@ -138,26 +138,6 @@ int32_t DbFromWbShAt(PsychroParams* p, const double* wb, const double* pws, cons
   return DbFromFixedWetBulb(p, FixWetBulb(p, wb, pws), sh, result);
 }
 
-FixedWetBulb FixWetBulb(PsychroParams* p, const double* wb, const double* pws) {
-  FixedWetBulb at;
-  const bool iced = *wb < 0.0;
-  const double c = iced ? p->CIce : p->CWater;
-  const double latent = iced ? p->LatentVap + p->LatentFusion : p->LatentVap;
-  at.Status = ShFromPv(p, &p->PAtmMmHg, pws, &at.ShSat);
-  at.Fall = latent - c * *wb;
-  at.Rise = (p->CpVapour * at.ShSat + p->CpAir) * *wb;
-  return at;
-}
-
-int32_t DbFromFixedWetBulb(const PsychroParams* p, const FixedWetBulb& at, const double* sh,
-                           double* result) {
-  *result = 0.0;
-  if (Failed(at.Status)) return StatusFailed;
-  const double b = p->CpVapour * *sh + p->CpAir;
-  if (b == 0.0) return StatusFailed;
-  return StoreFinite((at.Fall * (at.ShSat - *sh) + at.Rise) / b, result);
-}
-
 RatioAtFixedWetBulb ShFromFixedWetBulb(const PsychroParams* p, const FixedWetBulb& at, double db) {
   const double divisor = at.Fall + p->CpVapour * db;
   return {(at.Fall * at.ShSat + at.Rise - db * p->CpAir) / divisor, divisor};

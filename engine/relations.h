@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "engine/finite_result.h"
 #include "engine/psychro_params.h"
 
 // Closed-form moist-air relations. Each takes the constants record first, its inputs by
@@ -58,9 +59,26 @@ struct FixedWetBulb {
   double Fall = 0.0;              // L - c wb, kcal/kg
   double Rise = 0.0;              // (Cpv shSat + Cpa) wb, kcal/kg(DA)
 };
-FixedWetBulb FixWetBulb(PsychroParams* p, const double* wb, const double* pws);
-int32_t DbFromFixedWetBulb(const PsychroParams* p, const FixedWetBulb& at, const double* sh,
-                           double* result);
+// Inline: the nested searches read the balance at fixed wet bulbs thousands of times a solve.
+inline FixedWetBulb FixWetBulb(PsychroParams* p, const double* wb, const double* pws) {
+  FixedWetBulb at;
+  const bool iced = *wb < 0.0;
+  const double c = iced ? p->CIce : p->CWater;
+  const double latent = iced ? p->LatentVap + p->LatentFusion : p->LatentVap;
+  at.Status = ShFromPv(p, &p->PAtmMmHg, pws, &at.ShSat);
+  at.Fall = latent - c * *wb;
+  at.Rise = (p->CpVapour * at.ShSat + p->CpAir) * *wb;
+  return at;
+}
+
+inline int32_t DbFromFixedWetBulb(const PsychroParams* p, const FixedWetBulb& at, const double* sh,
+                                  double* result) {
+  *result = 0.0;
+  if (Failed(at.Status)) return StatusFailed;
+  const double b = p->CpVapour * *sh + p->CpAir;
+  if (b == 0.0) return StatusFailed;
+  return StoreFinite((at.Fall * (at.ShSat - *sh) + at.Rise) / b, result);
+}
 // Its closed-form inverse: the humidity ratio at which it gives dry bulb db, and the divisor
 // L - c wb + Cpv db (the balance's slope in sh is minus it over Cpv sh + Cpa).
 struct RatioAtFixedWetBulb {

@@ -4,6 +4,7 @@
 
 #include "engine/certified_search.h"
 #include "engine/psychro_params.h"
+#include "engine/relations.h"
 
 // Every error scale and margin factor of the searches, in one place. Unlike the estimates, these
 // decide results: a reading counts as a certificate only when it lies a margin past the target,
@@ -13,29 +14,38 @@
 // CertifiedMarginFactor, the default, lives with the search that applies it.
 namespace vaporin::search {
 
-// A temperature's rounding error scales with its magnitude plus about one degree.
-inline constexpr double TemperatureErrorFloor = 1.0;  // °C
-
 // How much P - pv magnifies the relative error of a humidity ratio computed from pv (both in
 // the unit mode's pressure unit, as ShFromPv takes them).
 inline double Amplification(const PsychroParams* p, double pv) {
   return std::fabs(p->PAtmMmHg / (p->PAtmMmHg - pv));
 }
 
-// The rounding scale of the energy balance DbFromWbShAt at wet bulb t, saturation pressure pws
-// and humidity ratio sh: its terms ((L - c t)(shSat - sh) + (Cpv shSat + Cpa) t) / (Cpv sh + Cpa)
-// by magnitude, shSat's own error magnified by P / (P - pws).
-// `pressure` is the atmospheric pressure in pws's unit.
+// The energy balance's one error model. Its rounding scale at a fixed wet bulb (see
+// FixedWetBulb) and humidity ratio sh is its terms by magnitude,
+// ((L - c t)(shSat - sh) + (Cpv shSat + Cpa) t) / (Cpv sh + Cpa), with shSat's own error
+// magnified by `amplification`, P / (P - pws): this numerator over that divisor. The numerator
+// alone serves a bound over every smaller humidity ratio, whose divisor is at least Cpa.
+inline double WetBulbErrorNumerator(const FixedWetBulb& at, double amplification, double sh) {
+  return std::fabs(at.Fall) * (std::fabs(at.ShSat) * amplification + std::fabs(sh)) +
+         std::fabs(at.Rise);
+}
+
+inline double WetBulbErrorScale(const PsychroParams* p, const FixedWetBulb& at,
+                                double amplification, double sh) {
+  return WetBulbErrorNumerator(at, amplification, sh) / std::fabs(p->CpVapour * sh + p->CpAir);
+}
+
+// The same at wet bulb t and saturation pressure pws, `pressure` the atmospheric pressure in
+// pws's unit (the estimates' steps read the curve in hPa).
 inline double WetBulbErrorScale(const PsychroParams* p, double t, double pws, double pressure,
                                 double sh) {
   const bool iced = t < 0.0;
-  const double latent =
+  FixedWetBulb at;
+  at.ShSat = p->MolarMassWater / p->MolarMassAir * pws / (pressure - pws);
+  at.Fall =
       (iced ? p->LatentVap + p->LatentFusion : p->LatentVap) - (iced ? p->CIce : p->CWater) * t;
-  const double amplification = std::fabs(pressure / (pressure - pws));
-  const double shSat = p->MolarMassWater / p->MolarMassAir * pws / (pressure - pws);
-  return (std::fabs(latent) * (std::fabs(shSat) * amplification + std::fabs(sh)) +
-          std::fabs((p->CpVapour * shSat + p->CpAir) * t)) /
-         std::fabs(p->CpVapour * sh + p->CpAir);
+  at.Rise = (p->CpVapour * at.ShSat + p->CpAir) * t;
+  return WetBulbErrorScale(p, at, std::fabs(pressure / (pressure - pws)), sh);
 }
 
 // DbFromWbShAt's error against the same formula (saturation pressure included) in long double

@@ -62,10 +62,11 @@ class WetBulbAbove {
   // each of them; minus infinity where that is not certain. The energy balance at a fixed wet
   // bulb t, g(sh) = ((L - c t)(shSat - sh) + a t) / (Cpv sh + Cpa), falls as sh rises wherever
   // L - c t + Cpv g > 0, which the crossing's divisor checks. So a reading at sh0 that lies two
-  // margins above db at wb (and one at the first grid value) leaves every smaller sh at least
-  // one margin above: the readings' rounding error stays below 1.4e-12 of their error scale
-  // (see CertifiedMarginFactor), the margin grows with |g| by at most 1e-10 (amplification + 1)
-  // times what g itself grows, which the bound on the amplification keeps below one.
+  // wide margins above db at wb (and one at the first grid value) leaves every smaller sh at
+  // least one margin above. The wide margin bounds the margin at every smaller sh >= 0: the
+  // error scale's numerator only shrinks with sh and its divisor Cpv sh + Cpa stays at least Cpa,
+  // and the margin's |g| term grows by the margin factor times what g itself grows. The
+  // readings' rounding error stays a hundred times under a margin (see WetBulbMarginFactor).
   double NotAboveUpTo(double db) {
     if (!std::isfinite(db) || !EndsMayLieBelowWb()) return -Infinity;
     crossingWidth_ = 0.0;
@@ -77,8 +78,8 @@ class WetBulbAbove {
       if (!(sh > 0.0)) return -Infinity;
       const Balance atWb = BalanceAt(atWb_, db, sh);
       const Balance atGrid = BalanceAt(firstGrid_, db, sh);
-      if (atWb.Ok && atWb.Db - db > 2.0 * atWb.Margin && atGrid.Ok &&
-          atGrid.Db - db > atGrid.Margin) {
+      if (atWb.Ok && atWb.Db - db > 2.0 * atWb.WideMargin && atGrid.Ok &&
+          atGrid.Db - db > atGrid.WideMargin) {
         return sh;
       }
     }
@@ -138,6 +139,7 @@ class WetBulbAbove {
     bool Ok;
     double Db;
     double Margin;
+    double WideMargin;  // the margin of every smaller humidity ratio, at most
   };
 
   // The humidity ratio at which the balance at a fixed wet bulb reaches db, in closed form,
@@ -148,11 +150,12 @@ class WetBulbAbove {
     if (Failed(fixed.Status) || !(fixed.Amplified < MaxCertifiedAmplification)) return -Infinity;
     const auto [sh, divisor] = ShFromFixedWetBulb(p_, fixed.Parts, db);
     if (!(fixed.Parts.Fall > 0.0) || !(divisor > 0.0) || !std::isfinite(sh)) return -Infinity;
-    const double margin =
-        CertifiedMarginFactor *
-        ((std::fabs(db) + TemperatureErrorFloor) * fixed.Amplified + 2.0 * std::fabs(db));
+    // The balance's slope in sh there is -divisor / (Cpv sh + Cpa).
+    const double wideMargin =
+        WetBulbMarginFactor *
+        (WetBulbErrorNumerator(fixed.Parts, fixed.Amplified, sh) / p_->CpAir + 2.0 * std::fabs(db));
     crossingWidth_ =
-        std::max(crossingWidth_, margin * (p_->CpVapour * std::fabs(sh) + p_->CpAir) / divisor);
+        std::max(crossingWidth_, wideMargin * (p_->CpVapour * std::fabs(sh) + p_->CpAir) / divisor);
     return sh;
   }
 
@@ -161,10 +164,13 @@ class WetBulbAbove {
     const Fixed& fixed = Read(at);
     double g = 0.0;
     if (Failed(fixed.Status) || Failed(DbFromFixedWetBulb(p_, fixed.Parts, &sh, &g))) {
-      return {false, 0.0, 0.0};
+      return {false, 0.0, 0.0, 0.0};
     }
-    const double scale = (std::fabs(g) + TemperatureErrorFloor) * fixed.Amplified;
-    return {true, g, CertifiedMarginFactor * (scale + std::fabs(g) + std::fabs(db))};
+    const double numerator = WetBulbErrorNumerator(fixed.Parts, fixed.Amplified, sh);
+    const double rest = std::fabs(g) + std::fabs(db);
+    return {true, g,
+            WetBulbMarginFactor * (numerator / std::fabs(p_->CpVapour * sh + p_->CpAir) + rest),
+            WetBulbMarginFactor * (numerator / p_->CpAir + rest)};
   }
 
   // Every trial value from wb up to the first first-level one at or above it overshoots: the

@@ -12,9 +12,11 @@ int32_t WetBulbSearch(PsychroParams* p, const double* db, const double* sh,
         Reading reading{StatusFailed, 0.0, 0.0};
         double pws;
         if (Failed(ProbeSatPressure(p, &s, &pws))) return reading;
-        reading.Status = DbFromWbShAt(p, &s, &pws, sh, &reading.Value);
+        // DbFromWbShAt, its parts kept for the error scale.
+        const FixedWetBulb parts = FixWetBulb(p, &s, &pws);
+        reading.Status = DbFromFixedWetBulb(p, parts, sh, &reading.Value);
         if (Failed(reading.Status)) return reading;
-        reading.ErrorScale = WetBulbErrorScale(p, s, pws, p->PAtmMmHg, *sh);
+        reading.ErrorScale = WetBulbErrorScale(p, parts, Amplification(p, pws), *sh);
         return reading;
       },
       SatPressureBranches, result, guess, WetBulbMarginFactor);

@@ -179,18 +179,15 @@ inline Probed ProbeThroughRatioAtRh(PsychroParams* p, const Point& at, bool volu
               std::fabs(p->CpAir * at.T)};
 }
 
-inline Probed ProbeWetBulbBalance(PsychroParams* p, const Point& at, bool wetBulbScale) {
+inline Probed ProbeWetBulbBalance(PsychroParams* p, const Point& at) {
   double pws = 0.0;
   double value = 0.0;
   if (Failed(SatPressure(p, &at.T, &pws)) || Failed(DbFromWbShAt(p, &at.T, &pws, &at.X, &value))) {
     return {false, 0.0, 0.0};
   }
-  if (wetBulbScale) {
-    return {true, value, search::WetBulbErrorScale(p, at.T, pws, p->PAtmMmHg, at.X)};
-  }
-  // The nested searches' question reads the same balance on this scale.
-  return {true, value,
-          (std::fabs(value) + search::TemperatureErrorFloor) * search::Amplification(p, pws)};
+  // As the wet-bulb search and the nested searches' question read it: from the balance's parts.
+  const FixedWetBulb parts = FixWetBulb(p, &at.T, &pws);
+  return {true, value, search::WetBulbErrorScale(p, parts, search::Amplification(p, pws), at.X)};
 }
 
 // The enthalpy's argument in the unit mode's unit, from kcal/kg(DA).
@@ -232,11 +229,7 @@ inline Point InKcal(const PsychroParams& p, Point at) {
 // The rows, one per probe whose margin factor a search applies.
 inline const std::vector<Row>& Rows() {
   static const std::vector<Row> rows{
-      {"wet-bulb balance, DbFromWbSh", search::WetBulbMarginFactor, AtRatio,
-       [](PsychroParams* p, const Point& at) { return ProbeWetBulbBalance(p, at, true); },
-       WetBulbBalance},
-      {"wet-bulb balance on the nested question's scale", CertifiedMarginFactor, AtRatio,
-       [](PsychroParams* p, const Point& at) { return ProbeWetBulbBalance(p, at, false); },
+      {"wet-bulb balance, DbFromWbSh", search::WetBulbMarginFactor, AtRatio, ProbeWetBulbBalance,
        WetBulbBalance},
       {"humidity ratio at a relative humidity, ShFromDbRh", search::RatioAtRhMarginFactor, AtRh,
        ProbeRatioAtRh, RatioAtRh},

@@ -62,11 +62,11 @@ class WetBulbAbove {
   // each of them; minus infinity where that is not certain. The energy balance at a fixed wet
   // bulb t, g(sh) = ((L - c t)(shSat - sh) + a t) / (Cpv sh + Cpa), falls as sh rises wherever
   // L - c t + Cpv g > 0, which the crossing's divisor checks. So a reading at sh0 that lies two
-  // wide margins above db at wb (and one at the first grid value) leaves every smaller sh at
-  // least one margin above. The wide margin bounds the margin at every smaller sh >= 0: the
-  // error scale's numerator only shrinks with sh and its divisor Cpv sh + Cpa stays at least Cpa,
-  // and the margin's |g| term grows by the margin factor times what g itself grows. The
-  // readings' rounding error stays a hundred times under a margin (see WetBulbMarginFactor).
+  // margins above db at wb (and one at the first grid value) leaves every smaller sh at least
+  // one margin above. A margin here is taken on the error scale's bound over every humidity
+  // ratio from 0 up to the one read (see Balance), so the margin at a smaller sh exceeds it only
+  // by the margin factor times what g grows; and the readings' rounding error stays a hundred
+  // times under a margin (see WetBulbMarginFactor).
   double NotAboveUpTo(double db) {
     if (!std::isfinite(db) || !EndsMayLieBelowWb()) return -Infinity;
     crossingWidth_ = 0.0;
@@ -78,8 +78,8 @@ class WetBulbAbove {
       if (!(sh > 0.0)) return -Infinity;
       const Balance atWb = BalanceAt(atWb_, db, sh);
       const Balance atGrid = BalanceAt(firstGrid_, db, sh);
-      if (atWb.Ok && atWb.Db - db > 2.0 * atWb.WideMargin && atGrid.Ok &&
-          atGrid.Db - db > atGrid.WideMargin) {
+      if (atWb.Ok && atWb.Db - db > 2.0 * atWb.Margin && atGrid.Ok &&
+          atGrid.Db - db > atGrid.Margin) {
         return sh;
       }
     }
@@ -118,19 +118,25 @@ class WetBulbAbove {
   struct Fixed {
     double T;
     bool Read = false;
-    int32_t Status = StatusFailed;  // of both the saturation pressure and its humidity ratio
-    double Pws = 0.0;
+    // Parts.Status fails where the saturation pressure or its humidity ratio does.
     FixedWetBulb Parts = {};
-    double Amplified = 0.0;  // Amplification at Pws
+    double Amplified = 0.0;  // Amplification at the saturation pressure
+    // WetBulbErrorNumerator over Cpa at humidity ratio 0 and its growth per unit of sh: the
+    // error scale's bound over every humidity ratio from 0 up to sh is their sum.
+    double ScaleAtZero = 0.0;
+    double ScalePerSh = 0.0;
   };
 
   const Fixed& Read(Fixed& at) {
     if (!at.Read) {
       at.Read = true;
-      at.Status = SatPressure(p_, &at.T, &at.Pws);
-      at.Parts = FixWetBulb(p_, &at.T, &at.Pws);
-      if (!Failed(at.Status)) at.Status = at.Parts.Status;
-      at.Amplified = Amplification(p_, at.Pws);
+      double pws = 0.0;
+      const int32_t status = SatPressure(p_, &at.T, &pws);
+      at.Parts = FixWetBulb(p_, &at.T, &pws);
+      if (Failed(status)) at.Parts.Status = status;
+      at.Amplified = Amplification(p_, pws);
+      at.ScaleAtZero = WetBulbErrorNumerator(at.Parts, at.Amplified, 0.0) / p_->CpAir;
+      at.ScalePerSh = std::fabs(at.Parts.Fall) / p_->CpAir;
     }
     return at;
   }
@@ -138,8 +144,9 @@ class WetBulbAbove {
   struct Balance {
     bool Ok;
     double Db;
+    // On the error scale's bound over every humidity ratio from 0 up to this one's (its
+    // numerator over Cpa, the least divisor): a margin that also covers every smaller one.
     double Margin;
-    double WideMargin;  // the margin of every smaller humidity ratio, at most
   };
 
   // The humidity ratio at which the balance at a fixed wet bulb reaches db, in closed form,
@@ -147,13 +154,14 @@ class WetBulbAbove {
   // infinity where the balance may not fall with the humidity ratio.
   double Crossing(Fixed& at, double db) {
     const Fixed& fixed = Read(at);
-    if (Failed(fixed.Status) || !(fixed.Amplified < MaxCertifiedAmplification)) return -Infinity;
+    if (Failed(fixed.Parts.Status) || !(fixed.Amplified < MaxCertifiedAmplification))
+      return -Infinity;
     const auto [sh, divisor] = ShFromFixedWetBulb(p_, fixed.Parts, db);
     if (!(fixed.Parts.Fall > 0.0) || !(divisor > 0.0) || !std::isfinite(sh)) return -Infinity;
     // The balance's slope in sh there is -divisor / (Cpv sh + Cpa).
     const double wideMargin =
         WetBulbMarginFactor *
-        (WetBulbErrorNumerator(fixed.Parts, fixed.Amplified, sh) / p_->CpAir + 2.0 * std::fabs(db));
+        (fixed.ScaleAtZero + fixed.ScalePerSh * std::fabs(sh) + 2.0 * std::fabs(db));
     crossingWidth_ =
         std::max(crossingWidth_, wideMargin * (p_->CpVapour * std::fabs(sh) + p_->CpAir) / divisor);
     return sh;
@@ -163,14 +171,11 @@ class WetBulbAbove {
   Balance BalanceAt(Fixed& at, double db, double sh) {
     const Fixed& fixed = Read(at);
     double g = 0.0;
-    if (Failed(fixed.Status) || Failed(DbFromFixedWetBulb(p_, fixed.Parts, &sh, &g))) {
-      return {false, 0.0, 0.0, 0.0};
+    if (Failed(DbFromFixedWetBulb(p_, fixed.Parts, &sh, &g))) {
+      return {false, 0.0, 0.0};
     }
-    const double numerator = WetBulbErrorNumerator(fixed.Parts, fixed.Amplified, sh);
-    const double rest = std::fabs(g) + std::fabs(db);
-    return {true, g,
-            WetBulbMarginFactor * (numerator / std::fabs(p_->CpVapour * sh + p_->CpAir) + rest),
-            WetBulbMarginFactor * (numerator / p_->CpAir + rest)};
+    const double scale = fixed.ScaleAtZero + fixed.ScalePerSh * std::fabs(sh);
+    return {true, g, WetBulbMarginFactor * (scale + std::fabs(g) + std::fabs(db))};
   }
 
   // Every trial value from wb up to the first first-level one at or above it overshoots: the
@@ -261,8 +266,8 @@ class WetBulbAbove {
       monotoneFound_ = true;
       // Below the IAPWS branch's bottom the water branch's top does not boil either.
       const Fixed* last = LastGrid();
-      monotone_ =
-          last == nullptr || last->T < WaterBranchEndC || !Failed(Read(branchTops_[Water]).Status);
+      monotone_ = last == nullptr || last->T < WaterBranchEndC ||
+                  !Failed(Read(branchTops_[Water]).Parts.Status);
     }
     return monotone_;
   }
@@ -317,7 +322,7 @@ class WetBulbAbove {
       // Its saturation humidity ratio fails there.
       auto boils = [this](double t) {
         Fixed at{t};
-        return Failed(Read(at).Status);
+        return Failed(Read(at).Parts.Status);
       };
       const SearchFamily family = TemperatureSearch(p_);
       const double gridStep = family.FirstStep;

@@ -59,6 +59,7 @@ bool IsQuantityColumn(const std::array<InputColumn, 2>& inputs, size_t column) {
 class BufferedOutput {
  public:
   explicit BufferedOutput(std::ostream& out) : out_(out) { buffer_.reserve(OutputChunkBytes * 2); }
+  // What is left when the batch stops early; a failure then has been reported already.
   ~BufferedOutput() { Flush(); }
   BufferedOutput(const BufferedOutput&) = delete;
   BufferedOutput& operator=(const BufferedOutput&) = delete;
@@ -66,14 +67,21 @@ class BufferedOutput {
   std::string& Line() { return buffer_; }
   void EndLine() {
     buffer_ += '\n';
-    if (buffer_.size() >= OutputChunkBytes) Flush();
+    if (buffer_.size() >= OutputChunkBytes) FlushOrThrow();
   }
-  void Flush() {
-    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    buffer_.clear();
+  // Throws OutputNotWritten when the stream refuses what is held, so that a batch into a full
+  // disk stops at once rather than reading all its input for nothing.
+  void FlushOrThrow() {
+    if (!Flush()) throw OutputNotWritten("standard output refused a write");
   }
 
  private:
+  bool Flush() {
+    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    buffer_.clear();
+    return static_cast<bool>(out_);
+  }
+
   std::ostream& out_;
   std::string buffer_;
 };
@@ -150,6 +158,7 @@ void RunBatch(std::istream& in, std::ostream& out, std::ostream& messages,
     line += status;
     output.EndLine();
   }
+  output.FlushOrThrow();
 }
 
 }  // namespace vaporin::cli

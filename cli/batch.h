@@ -2,11 +2,18 @@
 
 #include <istream>
 #include <ostream>
+#include <stdexcept>
 
 #include "cli/options.h"
 #include "core/solving.h"
 
 namespace vaporin::cli {
+
+// Standard output refused a write; the batch stops there.
+class OutputNotWritten : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 // Solves every row of a CSV stream whose header names exactly two quantities, writing the other
 // columns, the eight quantities and a status per row; a row that cannot be solved is reported

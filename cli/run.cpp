@@ -1,5 +1,8 @@
 #include "cli/run.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "cli/batch.h"
 #include "cli/options.h"
 #include "cli/state_output.h"
@@ -55,7 +58,7 @@ std::string Usage() {
          "  --help, --version\n"
          "\n"
          "exit status: 0 solved (in batch mode: read to the end), 1 no state, 2 usage error,\n"
-         "             3 the chart could not be written\n";
+         "             3 the chart could not be written, 4 standard output could not be written\n";
 }
 
 UnitSettings ChosenUnits(const Options& options, const Environment& environment) {
@@ -101,8 +104,9 @@ int SolveOne(const Options& options, const Preferences& preferences, std::ostrea
 }
 }  // namespace
 
-int Run(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-        std::ostream& err, const Environment& environment, const PngWriter& writePng) {
+namespace {
+int RunOptions(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+               std::ostream& err, const Environment& environment, const PngWriter& writePng) {
   try {
     const Options options = ParseCommandLine(arguments);
     if (options.Help) {
@@ -121,7 +125,6 @@ int Run(const std::vector<std::string>& arguments, std::istream& in, std::ostrea
     }
     if (options.Format == OutputFormat::Json) throw UsageError("--batch writes CSV, not json");
     RunBatch(in, out, err, preferences, options.Digits);
-    out.flush();
     return ExitSolved;
   } catch (const UsageError& error) {
     err << ProgramName << ": " << error.what() << '\n';
@@ -129,7 +132,24 @@ int Run(const std::vector<std::string>& arguments, std::istream& in, std::ostrea
   } catch (const ChartNotWritten& error) {
     err << ProgramName << ": " << error.what() << '\n';
     return ExitNotWritten;
+  } catch (const OutputNotWritten&) {
+    return ExitOutputNotWritten;
   }
+}
+}  // namespace
+
+int Run(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+        std::ostream& err, const Environment& environment, const PngWriter& writePng) {
+  errno = 0;
+  const int status = RunOptions(arguments, in, out, err, environment, writePng);
+  // Whatever was printed, it counts only once it is out: a full disk or a closed stream fails
+  // here at the latest.
+  out.flush();
+  if (out) return status;
+  const int cause = errno;
+  err << ProgramName << ": standard output could not be written"
+      << (cause != 0 ? std::string(": ") + std::strerror(cause) : std::string()) << '\n';
+  return ExitOutputNotWritten;
 }
 
 }  // namespace vaporin::cli

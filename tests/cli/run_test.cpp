@@ -433,3 +433,45 @@ TEST(FullPrecision, GivesTheCoresResultsBitForBit) {
 
 }  // namespace
 }  // namespace vaporin::cli
+
+namespace vaporin::cli {
+namespace {
+
+// A standard output that refuses every write, as a full disk or a closed stream does.
+class RefusingOutput : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+  std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(Output, ThatCannotBeWrittenIsAFailureNamedOnStandardError) {
+  const std::string manyRows = [] {
+    std::string rows = "db,rh\n";
+    for (int i = 0; i < 5000; ++i) rows += "25,50\n";
+    return rows;
+  }();
+  const struct {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::string input;
+  } cases[] = {
+      {"one state", {"db=25", "rh=50"}, ""},
+      {"a batch", {"--batch"}, "db,rh\n25,50\n"},
+      {"a batch longer than one write", {"--batch"}, manyRows},
+      {"the help", {"--help"}, ""},
+  };
+  for (const auto& c : cases) {
+    RefusingOutput refusing;
+    std::ostream out(&refusing);
+    std::istringstream in(c.input);
+    std::ostringstream err;
+    const int status =
+        cli::Run(c.arguments, in, out, err, [](const std::string&) { return std::nullopt; });
+    EXPECT_EQ(status, ExitOutputNotWritten) << c.name;
+    EXPECT_NE(err.str().find("standard output could not be written"), std::string::npos)
+        << c.name << ": " << err.str();
+  }
+}
+
+}  // namespace
+}  // namespace vaporin::cli

@@ -30,6 +30,14 @@ std::string_view StatusOf(TextId reason) {
   }
 }
 
+// A header name as spreadsheets write it: "db, rh" has a space before "rh".
+std::string_view Trimmed(std::string_view name) {
+  constexpr std::string_view Blanks = " \t";
+  const size_t first = name.find_first_not_of(Blanks);
+  if (first == std::string_view::npos) return {};
+  return name.substr(first, name.find_last_not_of(Blanks) - first + 1);
+}
+
 struct InputColumn {
   size_t Column;
   EditBox Box;
@@ -39,7 +47,7 @@ struct InputColumn {
 std::array<InputColumn, 2> QuantityColumns(const std::vector<CsvField>& header) {
   std::vector<InputColumn> found;
   for (size_t column = 0; column < header.size(); ++column) {
-    if (const auto box = BoxNamed(header[column].Value)) found.push_back({column, *box});
+    if (const auto box = BoxNamed(Trimmed(header[column].Value))) found.push_back({column, *box});
   }
   if (found.size() != 2) {
     throw UsageError("the header must name exactly two of " + QuantityNamesCsv() + " (found " +
@@ -93,6 +101,9 @@ void RunBatch(std::istream& in, std::ostream& out, std::ostream& messages,
   size_t lines = 0;
   std::vector<CsvField> fields;
   if (!ReadCsvRecord(in, record, lines)) throw UsageError("the input has no header line");
+  // A spreadsheet's "CSV UTF-8" starts with a byte-order mark.
+  constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+  if (record.starts_with(ByteOrderMark)) record.erase(0, ByteOrderMark.size());
   SplitCsvRecord(record, fields);
   const std::array<InputColumn, 2> inputs = QuantityColumns(fields);
   const size_t columns = fields.size();

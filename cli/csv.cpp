@@ -5,25 +5,49 @@
 namespace vaporin::cli {
 
 namespace {
-bool InsideQuotes(std::string_view text) {
-  return std::count(text.begin(), text.end(), '"') % 2 != 0;
+constexpr char Quote = '"';
+
+bool OddQuotes(std::string_view text) {
+  return std::count(text.begin(), text.end(), Quote) % 2 != 0;
 }
 
-void DropCarriageReturn(std::string& line) {
-  if (!line.empty() && line.back() == '\r') line.pop_back();
+// One line without its end: LF, CR LF or a lone CR (as older spreadsheets write) each end it.
+bool ReadLine(std::istream& in, std::string& line) {
+  line.clear();
+  std::streambuf* buffer = in.rdbuf();
+  using Traits = std::char_traits<char>;
+  for (;;) {
+    const Traits::int_type c = buffer->sbumpc();
+    if (Traits::eq_int_type(c, Traits::eof())) {
+      if (line.empty()) {
+        in.setstate(std::ios::eofbit | std::ios::failbit);
+        return false;
+      }
+      in.setstate(std::ios::eofbit);
+      return true;
+    }
+    const char ch = Traits::to_char_type(c);
+    if (ch == '\n') return true;
+    if (ch == '\r') {
+      if (Traits::eq_int_type(buffer->sgetc(), Traits::to_int_type('\n'))) buffer->sbumpc();
+      return true;
+    }
+    line += ch;
+  }
 }
 }  // namespace
 
 bool ReadCsvRecord(std::istream& in, std::string& record, size_t& lines) {
-  if (!std::getline(in, record)) return false;
+  if (!ReadLine(in, record)) return false;
   ++lines;
-  DropCarriageReturn(record);
+  // Whether a quote is open is carried from line to line: each line's quotes are counted once.
+  bool open = OddQuotes(record);
   std::string more;
-  while (InsideQuotes(record) && std::getline(in, more)) {
+  while (open && ReadLine(in, more)) {
     ++lines;
-    DropCarriageReturn(more);
     record += '\n';
     record += more;
+    open = open != OddQuotes(more);
   }
   return true;
 }

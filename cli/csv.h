@@ -14,7 +14,8 @@ struct CsvField {
 };
 
 // Reads the next record: one line, or more where a quoted field runs across line ends; the line
-// end (LF or CR LF) is dropped. False at the end of the input. `lines` counts the lines read.
+// end (LF, CR LF or a lone CR) is dropped. False at the end of the input. `lines` counts the
+// lines read.
 bool ReadCsvRecord(std::istream& in, std::string& record, size_t& lines);
 
 // Splits a record at the commas outside quotes. `fields` is reused from call to call.

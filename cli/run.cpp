@@ -61,10 +61,19 @@ std::string Usage() {
          "             3 the chart could not be written, 4 standard output could not be written\n";
 }
 
-UnitSettings ChosenUnits(const Options& options, const Environment& environment) {
+UnitSettings ChosenUnits(const Options& options, const Environment& environment,
+                         std::ostream& err) {
   UnitSettings units;
   if (options.FromSettings) {
-    units = SettingsStore::InDocuments(environment).ReadChoices();
+    const SettingsStore store = SettingsStore::InDocuments(environment);
+    std::string problem;
+    units = store.ReadChoices(&problem);
+    // The result is still printed, in the default units: say so, or they would pass for the
+    // user's.
+    if (!problem.empty()) {
+      err << ProgramName << ": the settings file " << store.Path().string() << " cannot be read ("
+          << problem << "); the default units and pressure are used\n";
+    }
   }
   return ApplyUnitOptions(options, units);
 }
@@ -117,7 +126,8 @@ int RunOptions(const std::vector<std::string>& arguments, std::istream& in, std:
       out << ProgramName << ' ' << VersionText << '\n';
       return ExitSolved;
     }
-    const Preferences preferences = WithUnits(Preferences{}, ChosenUnits(options, environment));
+    const Preferences preferences =
+        WithUnits(Preferences{}, ChosenUnits(options, environment, err));
     if (!options.Batch) return SolveOne(options, preferences, out, err, writePng);
     if (options.ChartFile) throw UsageError("--chart draws one state; it cannot go with --batch");
     if (!options.Values.empty()) {

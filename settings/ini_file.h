@@ -28,6 +28,8 @@ class IniFile {
 
   // Whether the file was read whole, or did not exist.
   bool Readable() const { return problem_.empty(); }
+  // Why it was not read whole; empty when it was.
+  const std::string& Problem() const { return problem_; }
 
   // The key's value in decimal, or in hexadecimal after "0x" or "$"; the default when the key
   // is absent or its value is not an int32.

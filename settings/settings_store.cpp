@@ -39,9 +39,11 @@ std::optional<StartUpSettings> SettingsStore::ReadStartUp() const {
   return saved;
 }
 
-UnitSettings SettingsStore::ReadChoices() const {
+UnitSettings SettingsStore::ReadChoices(std::string* problem) const {
   UnitSettings units;
-  ReadUnitChoices(IniFile::Open(path_), units);
+  const IniFile file = IniFile::Open(path_);
+  ReadUnitChoices(file, units);
+  if (problem != nullptr) *problem = file.Problem();
   return units;
 }
 

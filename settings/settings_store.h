@@ -37,8 +37,9 @@ class SettingsStore {
 
   // None without a file. A file that cannot be read gives the defaults.
   std::optional<StartUpSettings> ReadStartUp() const;
-  // The user's choices, the defaults without a file.
-  UnitSettings ReadChoices() const;
+  // The user's choices, the defaults without a file. A file that cannot be read whole also
+  // gives the defaults, and `problem`, when given, says why.
+  UnitSettings ReadChoices(std::string* problem = nullptr) const;
   // The chart window's saved place and size; none unless all four keys are there.
   std::optional<WindowGeometry> ReadChartGeometry() const;
 

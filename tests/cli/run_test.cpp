@@ -245,6 +245,15 @@ TEST(Settings, TakesTheUnitsAndThePressureFromTheWindowsFile) {
               {{"HOME", home.string()}});
   EXPECT_EQ(overridden.Out.substr(overridden.Out.find('\n') + 1, 6), "25.00,");
   EXPECT_NE(overridden.Out.find("0.01205"), std::string::npos);
+  // A file it cannot read whole (here, over the reader's 1 MB) still gives a result, in the
+  // default units, and says so.
+  std::ofstream(home / "Dokumente/vaporin.ini", std::ios::trunc) << "[setting]\r\nte=1\r\n"
+                                                                 << std::string(1 << 20, ';');
+  const Outcome unreadable =
+      RunWith({"--settings", "--format=csv", "db=25", "rh=50"}, "", {{"HOME", home.string()}});
+  EXPECT_EQ(unreadable.Status, ExitSolved);
+  EXPECT_EQ(unreadable.Out.substr(unreadable.Out.find('\n') + 1, 6), "25.00,");
+  EXPECT_NE(unreadable.Err.find("cannot be read"), std::string::npos) << unreadable.Err;
   std::filesystem::remove_all(home);
 }
 
@@ -367,6 +376,39 @@ TEST(Batch, SolvesGoodRowsAndReportsBadOnesWithoutStopping) {
             "line 4: 3 cells where the header has 4\n"
             "line 6: Relative humidity must be 0 to 100 %\n"
             "line 9: db: '' is not a number\n");
+}
+
+// What spreadsheets write: a byte-order mark ("CSV UTF-8"), a space after the comma, and any of
+// LF, CR LF or lone CR as line ends.
+TEST(Batch, ReadsTheCsvThatSpreadsheetsWrite) {
+  const std::string solved = "25.00,50.00,11.52,0.00988,13.87,50.30,17.89,0.8582,ok\n";
+  const struct {
+    const char* name;
+    std::string input;
+  } cases[] = {
+      {"byte-order mark",
+       "\xEF\xBB\xBF"
+       "db,rh\n25,50\n"},
+      {"spaces around names", "db, rh \n25,50\n"},
+      {"lone CR", "db,rh\r25,50\r"},
+      {"CR LF, no end on the last line", "db,rh\r\n25,50"},
+  };
+  for (const auto& c : cases) {
+    const Outcome outcome = RunWith({"--batch"}, c.input);
+    EXPECT_EQ(outcome.Status, 0) << c.name << ": " << outcome.Err;
+    EXPECT_EQ(outcome.Out, "db,rh,vh,sh,dp,enh,wb,sv,status\n" + solved) << c.name;
+  }
+}
+
+// A quote left open reads on to the end of the input as one record, once: reading stays linear
+// (its quotes counted a line at a time), and the record is reported, not lost in silence.
+TEST(Batch, ReadsAnOpenQuoteInLinearTime) {
+  std::string input = "db,rh\n\"25,50\n";
+  for (int i = 0; i < 100000; ++i) input += "25,50\n";
+  const Outcome outcome = RunWith({"--batch"}, input);
+  EXPECT_EQ(outcome.Status, 0);
+  EXPECT_EQ(outcome.Out, "db,rh,vh,sh,dp,enh,wb,sv,status\n,,,,,,,,bad-input\n");
+  EXPECT_NE(outcome.Err.find("line 100002"), std::string::npos) << outcome.Err;
 }
 
 struct HeaderCase {

@@ -1,12 +1,14 @@
 #include "cli/chart_file.h"
 
-#include <fstream>
+#include <filesystem>
+#include <system_error>
 
 #include "chart/chart_setup.h"
 #include "chart/chart_svg.h"
 #include "i18n/language_choice.h"
 #include "i18n/translation_data.h"
 #include "i18n/translator.h"
+#include "settings/file_access.h"
 
 namespace vaporin::cli {
 
@@ -25,11 +27,21 @@ std::pair<BaseTitles, std::string> TranslatedTitles(const Preferences& preferenc
   return {titles, texts.back()};
 }
 
+// Written at once, as the settings file is: a killed write leaves the old file or none, never
+// half a picture. The fault says why (permission, no space, a folder in the way).
 void WriteSvg(const ChartScene& scene, const std::string& file) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out << ChartSvg(scene);
-  out.close();
-  if (!out) throw ChartNotWritten("cannot write " + file);
+  const std::filesystem::path path(file);
+  std::error_code error;
+  // A mistyped folder is the user's to fix, not one to create.
+  if (path.has_parent_path() && !std::filesystem::is_directory(path.parent_path(), error)) {
+    throw ChartNotWritten("cannot write " + file + ": no such folder " +
+                          path.parent_path().string());
+  }
+  try {
+    ReplaceFile(path, ChartSvg(scene));
+  } catch (const std::system_error& fault) {
+    throw ChartNotWritten("cannot write " + file + ": " + fault.code().message());
+  }
 }
 }  // namespace
 

@@ -315,6 +315,7 @@ TEST(Chart, HandsAPngToTheWriterAndReportsWhatFails) {
     int Status;
     std::string Message;
   };
+  std::filesystem::create_directories(folder.File("taken.svg"));
   const Case cases[] = {
       {"no plugin", {"--chart", png, "db=25", "rh=50"}, {}, ExitNotWritten, "chart plugin"},
       {"writer fails",
@@ -327,6 +328,11 @@ TEST(Chart, HandsAPngToTheWriterAndReportsWhatFails) {
        {},
        ExitNotWritten,
        "cannot write"},
+      {"a folder in the way",
+       {"--chart", folder.File("taken.svg"), "db=25", "rh=50"},
+       {},
+       ExitNotWritten,
+       "Is a directory"},
       {"unknown picture", {"--chart", "chart.jpg"}, {}, ExitUsage, "neither in .svg nor in .png"},
       {"with batch", {"--batch", "--chart", "c.svg"}, {}, ExitUsage, "--batch"},
   };

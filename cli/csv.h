@@ -18,7 +18,8 @@ struct CsvField {
 // lines read.
 bool ReadCsvRecord(std::istream& in, std::string& record, size_t& lines);
 
-// Splits a record at the commas outside quotes. `fields` is reused from call to call.
+// Splits a record at the commas outside quoted fields; a field is quoted only when it starts
+// with a quote. `fields` is reused from call to call.
 void SplitCsvRecord(std::string_view record, std::vector<CsvField>& fields);
 
 }  // namespace vaporin::cli

@@ -406,6 +406,18 @@ TEST(Batch, ReadsTheCsvThatSpreadsheetsWrite) {
   }
 }
 
+// A quote opens a quoted field only at a field's start: inches in a note are a character, and
+// the rows after it stay rows of their own.
+TEST(Batch, TakesAQuoteInsideAFieldAsACharacter) {
+  const Outcome outcome =
+      RunWith({"--batch"}, "note,db,rh\n12\" pipe,25,50\nx,25,50\n\"a \"\"b\"\"\",25,50\n");
+  const std::string solved = ",25.00,50.00,11.52,0.00988,13.87,50.30,17.89,0.8582,ok\n";
+  EXPECT_EQ(outcome.Status, 0);
+  EXPECT_EQ(outcome.Out, "note,db,rh,vh,sh,dp,enh,wb,sv,status\n12\" pipe" + solved + "x" + solved +
+                             "\"a \"\"b\"\"\"" + solved);
+  EXPECT_EQ(outcome.Err, "");
+}
+
 // A quote left open reads on to the end of the input as one record, once: reading stays linear
 // (its quotes counted a line at a time), and the record is reported, not lost in silence.
 TEST(Batch, ReadsAnOpenQuoteInLinearTime) {

@@ -97,14 +97,14 @@ class BufferedOutput {
 
 void RunBatch(std::istream& in, std::ostream& out, std::ostream& messages,
               const Preferences& preferences, Precision digits) {
-  std::string record;
-  size_t lines = 0;
+  CsvReader reader(in);
+  CsvRecord record;
   std::vector<CsvField> fields;
-  if (!ReadCsvRecord(in, record, lines)) throw UsageError("the input has no header line");
+  if (!reader.Next(record)) throw UsageError("the input has no header line");
   // A spreadsheet's "CSV UTF-8" starts with a byte-order mark.
   constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-  if (record.starts_with(ByteOrderMark)) record.erase(0, ByteOrderMark.size());
-  SplitCsvRecord(record, fields);
+  if (record.Text.starts_with(ByteOrderMark)) record.Text.erase(0, ByteOrderMark.size());
+  SplitCsvRecord(record.Text, fields);
   const std::array<InputColumn, 2> inputs = QuantityColumns(fields);
   const size_t columns = fields.size();
 
@@ -124,12 +124,19 @@ void RunBatch(std::istream& in, std::ostream& out, std::ostream& messages,
 
   BoxTexts texts;
   SolvedState solved;
-  while (ReadCsvRecord(in, record, lines)) {
-    if (record.empty()) continue;
-    SplitCsvRecord(record, fields);
+  while (reader.Next(record)) {
+    if (record.Text.empty()) continue;
+    const size_t lines = record.LastLine;
+    SplitCsvRecord(record.Text, fields);
     std::string_view status = StatusBadInput;
     bool solvedRow = false;
-    if (fields.size() != columns) {
+    if (record.Unclosed) {
+      // Its cells cannot be told apart; copied out, the open quote would swallow the next rows.
+      messages << "line " << lines << ": the quote opened here is not closed within "
+               << MaxQuotedFieldLines << " lines or " << (MaxQuotedFieldBytes >> 20)
+               << " MiB; the lines after it are read as rows of their own\n";
+      fields.assign(columns, CsvField{});
+    } else if (fields.size() != columns) {
       messages << "line " << lines << ": " << fields.size() << " cells where the header has "
                << columns << '\n';
       fields.resize(columns);

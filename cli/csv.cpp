@@ -1,5 +1,7 @@
 #include "cli/csv.h"
 
+#include <utility>
+
 namespace vaporin::cli {
 
 namespace {
@@ -55,18 +57,52 @@ bool ReadLine(std::istream& in, std::string& line) {
 }
 }  // namespace
 
-bool ReadCsvRecord(std::istream& in, std::string& record, size_t& lines) {
-  if (!ReadLine(in, record)) return false;
-  ++lines;
-  // Whether a quote is open is carried from line to line: each line is read once.
-  bool open = QuoteOpenAfter(record, false);
-  std::string more;
-  while (open && ReadLine(in, more)) {
-    ++lines;
-    record += '\n';
-    record += more;
-    open = QuoteOpenAfter(more, true);
+bool CsvReader::ReadOne() {
+  Line line;
+  if (!ReadLine(in_, line.Text)) return false;
+  line.Opens = QuoteOpenAfter(line.Text, false);
+  line.StaysOpen = QuoteOpenAfter(line.Text, true);
+  windowBytes_ += line.Text.size() + 1;
+  window_.push_back(std::move(line));
+  return true;
+}
+
+void CsvReader::Take(size_t count, CsvRecord& record) {
+  record.Text.clear();
+  record.FirstLine = firstLine_;
+  record.LastLine = firstLine_ + count - 1;
+  for (size_t i = 0; i < count; ++i) {
+    if (i > 0) record.Text += '\n';
+    record.Text += window_.front().Text;
+    windowBytes_ -= window_.front().Text.size() + 1;
+    window_.pop_front();
   }
+  firstLine_ += count;
+}
+
+bool CsvReader::Next(CsvRecord& record) {
+  if (window_.empty() && !ReadOne()) return false;
+  record.Unclosed = false;
+  if (!window_.front().Opens) {
+    Take(1, record);
+    openLines_ = 0;
+    return true;
+  }
+  // The record ends at the first line that closes the open field. Lines already found to stay
+  // open are not looked at again: after an unclosed record they lie inside the next one too.
+  for (size_t last = openLines_ + 1;; ++last) {
+    if (last >= window_.size() && !ReadOne()) break;
+    if (last >= MaxQuotedFieldLines || windowBytes_ > MaxQuotedFieldBytes) break;
+    if (!window_[last].StaysOpen) {
+      Take(last + 1, record);
+      openLines_ = 0;
+      return true;
+    }
+    openLines_ = last;
+  }
+  Take(1, record);
+  record.Unclosed = true;
+  if (openLines_ > 0) --openLines_;
   return true;
 }
 

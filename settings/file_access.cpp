@@ -1,11 +1,15 @@
 #include "settings/file_access.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <chrono>
+#include <csignal>
+#include <optional>
 #include <cstring>
 #include <random>
 #include <system_error>
@@ -13,14 +17,17 @@
 namespace vaporin {
 
 namespace {
-// A temporary file is the target's name, this marker and random letters: nothing a user would
-// name a file, so that a leftover can be removed without a doubt.
+// A temporary file is the target's name, this marker, the writer's process id, "-" and random
+// letters: nothing a user would name a file, so that a leftover can be removed without a doubt,
+// and the id tells whether its writer is still running.
 constexpr std::string_view TemporaryMarker = ".vaporin-write-";
+constexpr char TemporaryIdEnd = '-';
 constexpr size_t TemporaryRandomLetters = 6;
 constexpr std::string_view TemporaryLetters =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr int TemporaryNameTries = 100;
-// A write takes milliseconds; a temporary file this old belongs to a write that was killed.
+// Earlier versions named a temporary file without the writer's id; a write takes milliseconds,
+// so one of those this old belongs to a write that was killed.
 constexpr std::chrono::seconds StaleTemporaryAge{60};
 // Links followed before giving up, as the system does.
 constexpr int MaxLinkHops = 40;
@@ -48,12 +55,37 @@ std::filesystem::path LinkTarget(const std::filesystem::path& path) {
   throw WriteError(path, ELOOP);
 }
 
-bool IsTemporaryOf(const std::string& name, const std::string& target) {
+struct TemporaryName {
+  bool Matches = false;
+  std::optional<pid_t> Writer;  // none in the names of earlier versions
+};
+
+TemporaryName ParseTemporaryName(const std::string& name, const std::string& target) {
   const std::string prefix = target + std::string(TemporaryMarker);
-  if (name.size() != prefix.size() + TemporaryRandomLetters || name.rfind(prefix, 0) != 0) {
-    return false;
+  if (name.size() < prefix.size() + TemporaryRandomLetters || name.rfind(prefix, 0) != 0) {
+    return {};
   }
-  return name.find_first_not_of(TemporaryLetters, prefix.size()) == std::string::npos;
+  const size_t letters = name.size() - TemporaryRandomLetters;
+  if (name.find_first_not_of(TemporaryLetters, letters) != std::string::npos) return {};
+  if (letters == prefix.size()) return {true, std::nullopt};
+  pid_t writer = 0;
+  const char* first = name.data() + prefix.size();
+  const char* last = name.data() + letters - 1;
+  const auto [end, error] = std::from_chars(first, last, writer);
+  if (error != std::errc() || end != last || *last != TemporaryIdEnd || writer <= 0) return {};
+  return {true, writer};
+}
+
+// Whether the write that made this temporary file can no longer finish: its process is gone
+// and nothing holds the lock a writer takes on its file (a writer in another process id space
+// on the same machine still holds it).
+bool WriterGone(const std::filesystem::path& path, pid_t writer) {
+  if (writer == ::getpid() || ::kill(writer, 0) == 0 || errno != ESRCH) return false;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+  if (fd < 0) return false;
+  const bool unlocked = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+  ::close(fd);
+  return unlocked;
 }
 
 // Temporary files of `target` that no running write can still own.
@@ -61,13 +93,23 @@ void RemoveStaleTemporaries(const std::filesystem::path& folder, const std::stri
   std::error_code error;
   const auto now = std::filesystem::file_time_type::clock::now();
   for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    if (!IsTemporaryOf(entry.path().filename().string(), target)) continue;
+    const TemporaryName name = ParseTemporaryName(entry.path().filename().string(), target);
+    if (!name.Matches) continue;
     std::error_code ignored;
-    const auto written = std::filesystem::last_write_time(entry.path(), ignored);
-    if (!ignored && now - written > StaleTemporaryAge) {
-      std::filesystem::remove(entry.path(), ignored);
+    bool stale = false;
+    if (name.Writer) {
+      stale = WriterGone(entry.path(), *name.Writer);
+    } else {
+      const auto written = std::filesystem::last_write_time(entry.path(), ignored);
+      stale = !ignored && now - written > StaleTemporaryAge;
     }
+    if (stale) std::filesystem::remove(entry.path(), ignored);
   }
+}
+
+bool ReadOnly(const std::filesystem::path& path, const struct stat& status) {
+  constexpr mode_t AnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
+  return (status.st_mode & AnyWrite) == 0 || (::access(path.c_str(), W_OK) != 0 && errno == EACCES);
 }
 
 struct Temporary {
@@ -81,10 +123,15 @@ Temporary CreateTemporary(const std::filesystem::path& target, const std::filesy
   std::mt19937 random(seed());
   std::uniform_int_distribution<size_t> letter(0, TemporaryLetters.size() - 1);
   for (int attempt = 0; attempt < TemporaryNameTries; ++attempt) {
-    std::string name = target.string() + std::string(TemporaryMarker);
+    std::string name = target.string() + std::string(TemporaryMarker) +
+                       std::to_string(::getpid()) + TemporaryIdEnd;
     for (size_t i = 0; i < TemporaryRandomLetters; ++i) name += TemporaryLetters[letter(random)];
     const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (fd >= 0) return {fd, name};
+    if (fd >= 0) {
+      // Held until the file is closed, so that no other writer takes it for a leftover.
+      ::flock(fd, LOCK_EX);
+      return {fd, name};
+    }
     if (errno != EEXIST) throw WriteError(path, errno);
   }
   throw WriteError(path, EEXIST);
@@ -156,6 +203,13 @@ void ReplaceFile(const std::filesystem::path& path, std::string_view bytes) {
 
   struct stat existing {};
   const bool exists = ::stat(target.c_str(), &existing) == 0;
+  // A file the user made read-only is not replaced, though the folder would allow it; nor is
+  // one in a read-only folder, even by root, whom neither mode stops.
+  struct stat inFolder {};
+  if ((exists && ReadOnly(target, existing)) ||
+      (::stat(folder.c_str(), &inFolder) == 0 && ReadOnly(folder, inFolder))) {
+    throw SystemError(EACCES, "Cannot write " + path.string() + ", which is read-only");
+  }
   const Temporary temporary =
       CreateTemporary(target, path, exists ? S_IRUSR | S_IWUSR : NewFileMode);
   auto fail = [&](int error) {

@@ -19,6 +19,14 @@ constexpr char CommentStart = ';';
 
 bool Blank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
+// A line end that does not run together with the next line's start: a lone CR before an empty
+// line ending in LF would read back as one CR LF, and the empty line would be gone.
+std::string EndBefore(std::string_view end, std::string_view nextText,
+                      std::string_view nextEnd) {
+  if (end == "\r" && nextText.empty() && nextEnd.starts_with('\n')) return std::string(LineEnd);
+  return std::string(end);
+}
+
 // Blanks and control characters around lines and "=".
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && Blank(s.front())) s.remove_prefix(1);
@@ -65,6 +73,22 @@ bool ParseIniInteger(std::string_view text, int32_t* value) {
   return ParseInt32(text, 10, value);
 }
 
+// The byte order of UTF-16 text without a byte-order mark, told by where the zero bytes of its
+// ASCII characters stand: the high byte of most characters of an INI file is zero.
+std::optional<ByteOrder> Utf16OrderWithoutMark(std::string_view bytes) {
+  if (bytes.size() % 2 != 0) return std::nullopt;
+  size_t zerosFirst = 0;
+  size_t zerosSecond = 0;
+  for (size_t i = 0; i < bytes.size(); i += 2) {
+    zerosFirst += bytes[i] == '\0';
+    zerosSecond += bytes[i + 1] == '\0';
+  }
+  const size_t units = bytes.size() / 2;
+  if (zerosSecond * 2 > units && zerosFirst * 2 <= units) return ByteOrder::LittleEndian;
+  if (zerosFirst * 2 > units && zerosSecond * 2 <= units) return ByteOrder::BigEndian;
+  return std::nullopt;
+}
+
 // The section a header line names: "[name]", perhaps followed by a comment.
 std::optional<std::string_view> SectionName(std::string_view text) {
   const std::string_view line = Trim(text);
@@ -101,23 +125,38 @@ IniFile IniFile::Open(const std::filesystem::path& path) {
   const FileRead read = ReadSmallFile(path, MaxIniFileBytes);
   std::string_view bytes = read.Bytes;
   Encoding encoding = Encoding::Utf8;
-  std::optional<std::string> text(std::string{});
+  bool utf16Mark = false;
+  std::optional<std::string> text{std::string(bytes)};
   for (const auto& [mark, order, code] :
        {std::tuple{Utf16LittleEndianMark, ByteOrder::LittleEndian, Encoding::Utf16LittleEndian},
         std::tuple{Utf16BigEndianMark, ByteOrder::BigEndian, Encoding::Utf16BigEndian}}) {
     if (bytes.substr(0, mark.size()) == mark) {
       encoding = code;
+      utf16Mark = true;
       text = Utf16ToUtf8(bytes.substr(mark.size()), order);
     }
   }
-  if (encoding == Encoding::Utf8) text = std::string(bytes);
   std::string problem = read.Problem;
-  if (read.Result != FileRead::Outcome::Unreadable && !text) {
+  if (encoding == Encoding::Utf8 && bytes.find('\0') != std::string_view::npos) {
+    // Text in UTF-8 has no zero bytes; UTF-16 of ASCII has one in every other byte.
+    const std::optional<ByteOrder> order = Utf16OrderWithoutMark(bytes);
+    if (order) {
+      encoding = *order == ByteOrder::LittleEndian ? Encoding::Utf16LittleEndian
+                                                   : Encoding::Utf16BigEndian;
+      text = Utf16ToUtf8(bytes, *order);
+    }
+    if (!order || !text || text->find('\0') != std::string::npos) {
+      text.reset();
+      if (problem.empty()) problem = "neither UTF-8 nor UTF-16 text";
+    }
+  }
+  if (read.Result != FileRead::Outcome::Unreadable && !text && problem.empty()) {
     problem = "not UTF-16 text despite its byte-order mark";
   }
   IniFile file = problem.empty() ? FromText(*text) : IniFile();
   file.path_ = path;
   file.encoding_ = encoding;
+  file.utf16Mark_ = utf16Mark;
   file.problem_ = problem;
   return file;
 }
@@ -192,8 +231,17 @@ void IniFile::WriteInteger(std::string_view section, std::string_view key, int32
   size_t after = lines.size();
   while (after > 1 && Trim(lines[after - 1].Text).empty()) --after;
   if (lines[after - 1].End.empty()) lines[after - 1].End = newLineEnd_;
-  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(after),
-               Line{std::string(key) + '=' + text, newLineEnd_});
+  Line added{std::string(key) + '=' + text, newLineEnd_};
+  const Line* next = after < lines.size() ? &lines[after] : FirstLineAfter(section);
+  if (next != nullptr) added.End = EndBefore(added.End, next->Text, next->End);
+  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(after), std::move(added));
+}
+
+const IniFile::Line* IniFile::FirstLineAfter(std::string_view section) const {
+  for (size_t block = sections_.at(Folded(section)).front() + 1; block < blocks_.size(); ++block) {
+    if (!blocks_[block].Lines.empty()) return &blocks_[block].Lines.front();
+  }
+  return nullptr;
 }
 
 void IniFile::AddSection(std::string_view name) {
@@ -202,7 +250,11 @@ void IniFile::AddSection(std::string_view name) {
     if (block->Lines.empty()) continue;
     Line& last = block->Lines.back();
     if (last.End.empty()) last.End = newLineEnd_;
-    if (!Trim(last.Text).empty()) block->Lines.push_back({{}, newLineEnd_});
+    if (!Trim(last.Text).empty()) {
+      // After a lone CR, an empty line's LF would be read as the CR's own.
+      const bool joins = last.End == "\r" && newLineEnd_ == "\n";
+      block->Lines.push_back({{}, joins ? std::string(LineEnd) : newLineEnd_});
+    }
     break;
   }
   sections_[Folded(name)].push_back(blocks_.size());
@@ -228,17 +280,27 @@ void IniFile::Update() const {
     throw std::runtime_error("The settings file " + path_.string() + " could not be read (" +
                              problem_ + "), so it is left as it is and nothing was saved");
   }
+  std::string bytes;
   if (encoding_ == Encoding::Utf8) {
-    ReplaceFile(path_, ToText());
-    return;
+    bytes = ToText();
+  } else {
+    const bool little = encoding_ == Encoding::Utf16LittleEndian;
+    const std::optional<std::string> encoded =
+        Utf8ToUtf16(ToText(), little ? ByteOrder::LittleEndian : ByteOrder::BigEndian);
+    if (!encoded) {
+      throw std::runtime_error("The settings file " + path_.string() + " cannot be written back");
+    }
+    if (utf16Mark_) bytes = little ? Utf16LittleEndianMark : Utf16BigEndianMark;
+    bytes += *encoded;
   }
-  const bool little = encoding_ == Encoding::Utf16LittleEndian;
-  const std::optional<std::string> encoded =
-      Utf8ToUtf16(ToText(), little ? ByteOrder::LittleEndian : ByteOrder::BigEndian);
-  if (!encoded) {
-    throw std::runtime_error("The settings file " + path_.string() + " cannot be written back");
+  // A file the next start would refuse to read would lose every choice in it.
+  if (bytes.size() > MaxIniFileBytes) {
+    throw std::runtime_error("The settings file " + path_.string() + " would grow past " +
+                             std::to_string(MaxIniFileBytes) +
+                             " bytes, more than Vaporin reads, so it is left as it is and "
+                             "nothing was saved");
   }
-  ReplaceFile(path_, std::string(little ? Utf16LittleEndianMark : Utf16BigEndianMark) + *encoded);
+  ReplaceFile(path_, bytes);
 }
 
 }  // namespace vaporin

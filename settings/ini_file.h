@@ -68,10 +68,13 @@ class IniFile {
 
   std::optional<KeyValue> FindKey(std::string_view section, std::string_view key);
   void AddSection(std::string_view name);
+  // The line that follows the section's first block in the file, if any.
+  const Line* FirstLineAfter(std::string_view section) const;
 
   std::filesystem::path path_;
   std::string problem_;
   Encoding encoding_ = Encoding::Utf8;
+  bool utf16Mark_ = false;  // UTF-16 read after a byte-order mark is written back after one
   std::string byteOrderMarks_;
   std::string newLineEnd_ = "\r\n";
   std::vector<Block> blocks_;

@@ -400,20 +400,51 @@ class SettingsPanelTest : public OpenWindowTest {
     QVERIFY2(saved.contains("te=0\r\n") && saved.contains("sh=0\r\n"), saved.constData());
   }
 
+  // What is in the way of a save: a folder where the file should be, a file the save would grow
+  // past what the next start reads, a file the user made read-only.
+  void aSaveThatCannotWriteReportsAndKeepsThePanelOpen_data() {
+    QTest::addColumn<QByteArray>("file");  // empty: a folder in its place
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("reason");
+    QByteArray full("\xEF\xBB\xBF[setting]\r\nte=0\r\n;");
+    full += QByteArray(1048576 - full.size() - 2, 'x') + "\r\n";
+    QTest::newRow("folder") << QByteArray() << false << QStringLiteral("could not be read");
+    QTest::newRow("1 MiB") << full << false << QStringLiteral("would grow past 1048576 bytes");
+    QTest::newRow("read-only") << QByteArray("[setting]\r\nte=0\r\n") << true
+                               << QStringLiteral("which is read-only");
+  }
+
   void aSaveThatCannotWriteReportsAndKeepsThePanelOpen() {
-    QVERIFY(QDir().mkpath(SettingsPath()));  // a folder where the file should be
+    QFETCH(QByteArray, file);
+    QFETCH(bool, readOnly);
+    QFETCH(QString, reason);
+    if (file.isEmpty()) {
+      QVERIFY(QDir().mkpath(SettingsPath()));
+    } else {
+      QFile out(SettingsPath());
+      QVERIFY(out.open(QIODevice::WriteOnly));
+      out.write(file);
+      out.close();
+      if (readOnly) out.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    }
     Click(Form().Set_Button1);
     Panel().CB1->setCurrentIndex(1);
     Click(Panel().Set_Save);
     QCOMPARE(ErrorsShown.size(), 1);
-    QVERIFY(ErrorsShown.front().contains(QStringLiteral("could not be read")));
+    QVERIFY2(ErrorsShown.front().contains(reason), qPrintable(ErrorsShown.front()));
     QVERIFY(ErrorsShown.front().endsWith(QStringLiteral(".")));
     QVERIFY(Panel().isVisible());
     QCOMPARE(Form().Core().Units().TemperatureUnit,
              UnitOfTemperature::Fahrenheit);  // applied all the same
     QCOMPARE(Form().ListBoxItem1->Text(), QStringLiteral(" Dry Bulb Temperature[°F]"));
     Click(Panel().BtnCancel);
-    QVERIFY(QDir().rmdir(SettingsPath()));
+    if (file.isEmpty()) {
+      QVERIFY(QDir().rmdir(SettingsPath()));
+    } else {
+      QCOMPARE(ReadSettings(), file);
+      QFile(SettingsPath()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+      QVERIFY(QFile::remove(SettingsPath()));
+    }
     ErrorsShown.clear();
   }
 };

@@ -1,13 +1,18 @@
 #include "settings/ini_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 #include "settings/settings_file.h"
 
@@ -110,6 +115,12 @@ TEST(IniFile, KeepsEveryLineItDoesNotWrite) {
        b + b + "[setting]\r\npos_left=1\r\npos_top=2\r\npos_width=3\r\npos_height=4\r\n"},
       {"LastLineWithoutItsEnd", "[a]\rk=1",
        b + "[a]\rk=1\r\r[setting]\rpos_left=1\rpos_top=2\rpos_width=3\rpos_height=4\r\r"},
+      // A lone CR just before an empty line ending in LF would read back as CR LF, and the empty
+      // line would be gone: what is added there ends in CR LF instead.
+      {"LoneCrLinesAroundAnEmptyLfLine", "[setting]\rte=1\n\n[x]\r",
+       b + "[setting]\rte=1\npos_left=1\r\npos_top=2\r\npos_width=3\r\npos_height=4\r\n\n[x]\r"},
+      {"LfFileWhoseLastLineEndsInALoneCr", "[a]\nk=1\r",
+       b + "[a]\nk=1\r\r\n[setting]\npos_left=1\npos_top=2\npos_width=3\npos_height=4\n\n"},
       {"KeyLikeLineInAComment", "[setting]\r\n;pos_left=7\r\n",
        b + "[setting]\r\n;pos_left=7\r\npos_left=1\r\npos_top=2\r\npos_width=3\r\n"
            "pos_height=4\r\n"},
@@ -296,37 +307,109 @@ TEST_F(IniFileOnDisk, ReadsAndWritesAFileOfManySectionsInLinearTime) {
                                 "pos_height=4\n");
 }
 
-// A UTF-16 file reads as the text it holds and is written back in UTF-16, every other line
-// unchanged; broken UTF-16 is left alone.
+// A UTF-16 file, with or without its byte-order mark, reads as the text it holds and is written
+// back as it was, every other line unchanged; broken UTF-16, and zero bytes that are not UTF-16,
+// are left alone.
 TEST_F(IniFileOnDisk, KeepsAUtf16FileInUtf16) {
   const fs::path path = folder_ / "vaporin.ini";
-  auto utf16 = [](std::string_view ascii, bool little) {
-    std::string bytes = little ? "\xFF\xFE" : "\xFE\xFF";
+  auto utf16 = [](std::string_view ascii, bool little, bool marked) {
+    std::string bytes = marked ? (little ? "\xFF\xFE" : "\xFE\xFF") : "";
     for (const char c : ascii) {
       bytes += little ? std::string{c, '\0'} : std::string{'\0', c};
     }
     return bytes;
   };
-  for (const bool little : {true, false}) {
+  for (const bool marked : {true, false}) {
+    for (const bool little : {true, false}) {
+      SCOPED_TRACE(std::string(little ? "little" : "big") + (marked ? " endian, marked" : " endian"));
+      {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out << utf16("; mine\r\n[setting]\r\nte=2\r\n", little, marked);
+      }
+      IniFile file = IniFile::Open(path);
+      EXPECT_EQ(file.ReadInteger("setting", "te", 0), 2);
+      file.WriteInteger("setting", "te", 1);
+      file.WriteInteger("setting", "sh", 1);
+      file.Update();
+      EXPECT_EQ(Contents(path), utf16("; mine\r\n[setting]\r\nte=1\r\nsh=1\r\n", little, marked));
+    }
+  }
+  const std::string unreadable[] = {
+      std::string("\xFF\xFE[\0s\0") + std::string("\x00\xD8", 2),  // a lone surrogate
+      std::string("[setting]\r\nte=2\r\n") + '\0',                      // a stray zero byte
+      std::string("\0\0\0\0[setting]\0\0\0\0", 17),                 // neither byte order
+  };
+  for (const std::string& bytes : unreadable) {
     {
       std::ofstream out(path, std::ios::binary | std::ios::trunc);
-      out << utf16("; mine\r\n[setting]\r\nte=2\r\n", little);
+      out << bytes;
     }
     IniFile file = IniFile::Open(path);
-    EXPECT_EQ(file.ReadInteger("setting", "te", 0), 2);
+    EXPECT_FALSE(file.Readable());
     file.WriteInteger("setting", "te", 1);
-    file.Update();
-    EXPECT_EQ(Contents(path), utf16("; mine\r\n[setting]\r\nte=1\r\n", little));
+    EXPECT_THROW(file.Update(), std::runtime_error);
+    EXPECT_EQ(Contents(path), bytes);
   }
+}
+
+// A write whose file the next start would refuse for its size is refused itself: the old file
+// stays, and so do the choices in it.
+TEST_F(IniFileOnDisk, NeverWritesAFileLargerThanItReads) {
+  const fs::path path = folder_ / "vaporin.ini";
+  std::string full = std::string(Bom) + "[setting]\r\nte=0\r\n;";
+  full += std::string(MaxIniFileBytes - full.size() - 2, 'x') + "\r\n";
+  ASSERT_EQ(full.size(), MaxIniFileBytes);
   {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << "\xFF\xFE[\0s\0" << std::string("\x00\xD8", 2);  // a lone surrogate
+    std::ofstream out(path, std::ios::binary);
+    out << full;
   }
-  const std::string broken = Contents(path);
   IniFile file = IniFile::Open(path);
-  EXPECT_FALSE(file.Readable());
-  EXPECT_THROW(file.Update(), std::runtime_error);
-  EXPECT_EQ(Contents(path), broken);
+  ASSERT_TRUE(file.Readable());
+  file.WriteInteger("setting", "te", 1);
+  file.Update();  // the same size: written
+  EXPECT_EQ(IniFile::Open(path).ReadInteger("setting", "te", 0), 1);
+  const std::string before = Contents(path);
+  file.WriteInteger("setting", "sh", 1);
+  try {
+    file.Update();
+    FAIL() << "the write should be refused";
+  } catch (const std::runtime_error& error) {
+    EXPECT_NE(std::string(error.what()).find("would grow past 1048576 bytes"), std::string::npos)
+        << error.what();
+  }
+  EXPECT_EQ(Contents(path), before);
+  EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+// A file the user made read-only, or one in a read-only folder, is not replaced, whoever runs
+// the program: the modes are read, not only tried.
+TEST_F(IniFileOnDisk, LeavesAReadOnlyFileAlone) {
+  const fs::path path = folder_ / "vaporin.ini";
+  const std::string before = "[setting]\r\nte=2\r\n";
+  const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  const fs::perms readOnlyFolder = readOnly | fs::perms::owner_exec | fs::perms::group_exec |
+                                   fs::perms::others_exec;
+  for (const bool folder : {false, true}) {
+    SCOPED_TRACE(folder ? "read-only folder" : "read-only file");
+    {
+      std::ofstream out(path, std::ios::binary | std::ios::trunc);
+      out << before;
+    }
+    fs::permissions(folder ? folder_ : path, folder ? readOnlyFolder : readOnly);
+    IniFile file = IniFile::Open(path);
+    file.WriteInteger("setting", "te", 1);
+    try {
+      file.Update();
+      ADD_FAILURE() << "the write should be refused";
+    } catch (const std::system_error& error) {
+      EXPECT_NE(std::string(error.what()).find("which is read-only"), std::string::npos)
+          << error.what();
+    }
+    fs::permissions(folder_, fs::perms::owner_all);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(Contents(path), before);
+    EXPECT_EQ(FilesInFolder(), 1u);
+  }
 }
 
 // The file stays the file it was: its permissions, and a symbolic link still leads to the
@@ -357,27 +440,61 @@ TEST_F(IniFileOnDisk, KeepsTheFilesPermissionsAndLinks) {
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
-// What a write killed midway left behind goes at the next write, once it is old enough that
-// no running write can own it; files of the user's that merely look alike stay.
+// What a write killed midway left behind goes at the next write once its writer is gone: the
+// process id in its name is no running process's, and no one holds its lock. The names of
+// earlier versions carry no id and go once they are a minute old. Files of the user's that
+// merely look alike stay.
 TEST_F(IniFileOnDisk, RemovesTheLeftoversOfKilledWrites) {
-  const fs::path path = folder_ / "vaporin.ini";
-  const fs::path stale = folder_ / "vaporin.ini.vaporin-write-Ab12Cd";
-  const fs::path running = folder_ / "vaporin.ini.vaporin-write-Zz99Yy";
-  const fs::path users = folder_ / "vaporin.ini.backup";
-  for (const fs::path& leftover : {stale, running, users}) {
-    std::ofstream out(leftover, std::ios::binary);
-    out << "[setting]\r\n";
+  const pid_t gone = [] {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+  }();
+  const pid_t running = ::fork();
+  if (running == 0) {
+    ::pause();
+    ::_exit(0);
   }
+  const std::string prefix = "vaporin.ini.vaporin-write-";
+  const struct {
+    std::string name;
+    bool old;
+    bool locked;
+    bool removed;
+  } leftovers[] = {
+      {prefix + std::to_string(gone) + "-Ab12Cd", false, false, true},
+      {prefix + std::to_string(running) + "-Ab12Cd", true, false, false},
+      {prefix + std::to_string(gone) + "-Locked", false, true, false},  // another id space's
+      {prefix + "Ab12Cd", true, false, true},
+      {prefix + "Zz99Yy", false, false, false},
+      {"vaporin.ini.backup", true, false, false},
+      {prefix + "x" + std::to_string(gone) + "-Ab12Cd", true, false, false},
+  };
   const auto anHourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
-  fs::last_write_time(stale, anHourAgo);
-  fs::last_write_time(users, anHourAgo);
-  IniFile file = IniFile::Open(path);
+  std::vector<int> locks;
+  for (const auto& leftover : leftovers) {
+    const fs::path path = folder_ / leftover.name;
+    {
+      std::ofstream out(path, std::ios::binary);
+      out << "[setting]\r\n";
+    }
+    if (leftover.old) fs::last_write_time(path, anHourAgo);
+    if (leftover.locked) {
+      // A lock taken through another open file, as another process's would be.
+      locks.push_back(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+      ASSERT_EQ(::flock(locks.back(), LOCK_EX), 0);
+    }
+  }
+  IniFile file = IniFile::Open(folder_ / "vaporin.ini");
   file.WriteInteger("setting", "te", 0);
   file.Update();
-  EXPECT_FALSE(fs::exists(stale));
-  EXPECT_TRUE(fs::exists(running));
-  EXPECT_TRUE(fs::exists(users));
-  EXPECT_EQ(FilesInFolder(), 3u);
+  for (const auto& leftover : leftovers) {
+    EXPECT_EQ(fs::exists(folder_ / leftover.name), !leftover.removed) << leftover.name;
+  }
+  for (const int fd : locks) ::close(fd);
+  ::kill(running, SIGKILL);
+  ::waitpid(running, nullptr, 0);
 }
 
 TEST_F(IniFileOnDisk, NamesTheFolderItCannotCreate) {

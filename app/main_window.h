@@ -166,6 +166,9 @@ class TForm1 final : public QWidget {
   void ShowHint();
   void FocusBox(EditBox box, bool backwards);
 
+  // Apply and Save take nothing over while the typed pressure or altitude is refused; the panel
+  // says why under the box.
+  bool PanelRefusesPressure();
   // Apply and Save: the panel's choices become the program's.
   void TakeOverChoices();
   void WriteChoicesToSettings();

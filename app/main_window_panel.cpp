@@ -62,15 +62,25 @@ void TForm1::BtnCancelClick() {
 }
 
 void TForm1::Set_BtnClick() {
+  if (PanelRefusesPressure()) return;
   TakeOverChoices();
   BtnCancelClick();
 }
 
 void TForm1::Set_SaveClick() {
+  if (PanelRefusesPressure()) return;
   TakeOverChoices();
   // A failed write reaches the error box with the panel still open.
   WriteChoicesToSettings();
   BtnCancelClick();
+}
+
+bool TForm1::PanelRefusesPressure() {
+  const auto refusal = Panel_Con->PressureRefusal();
+  if (!refusal) return false;
+  Panel_Con->ShowRefusal(
+      *refusal, QString::fromStdString(refusal->Says(Translated(refusal->Reason).toStdString())));
+  return true;
 }
 
 void TForm1::TakeOverChoices() {

@@ -14,6 +14,7 @@
 #include "app/application.h"
 #include "app/list_row.h"
 #include "app/pixel_font.h"
+#include "app/refusal_note.h"
 #include "app/window_combo_box.h"
 #include "i18n/title_text.h"
 #include "i18n/translation_data.h"
@@ -172,6 +173,7 @@ void UnitPanel::BuildRows() {
   CBstaytop->setObjectName(QStringLiteral("CBstaytop"));
   CBstaytop->setGeometry(CheckBoxGeometry);
   SilverLine(QStringLiteral("LBstaytopLine"), LBstaytop, 0, 1);
+  LRefusal = new RefusalNote(this);
 
   ConnectGuarded(EPatm, &QLineEdit::textEdited, this, [this] { PressureEdited(); });
   ConnectGuarded(EAlt, &QLineEdit::textEdited, this, [this] { AltitudeEdited(); });
@@ -250,7 +252,16 @@ void UnitPanel::ShowChoices(const UnitSettings& units, const std::string& separa
                     units.TemperatureUnit == UnitOfTemperature::Fahrenheit, separator);
   EPatm->setText(QString::fromStdString(pressure_->PressureText()));
   EAlt->setText(QString::fromStdString(pressure_->AltitudeText()));
+  LRefusal->Withdraw();
   ShowAltitudeUnit();
+}
+
+std::optional<PressureEntry::Refusal> UnitPanel::PressureRefusal() const {
+  return pressure_ ? pressure_->Refused() : std::nullopt;
+}
+
+void UnitPanel::ShowRefusal(const PressureEntry::Refusal& refusal, const QString& text) {
+  LRefusal->ShowUnder(refusal.In == PressureEntry::Box::Pressure ? EPatm : EAlt, text);
 }
 
 UnitSettings UnitPanel::Choices(const UnitSettings& inForce) const {
@@ -275,6 +286,7 @@ void UnitPanel::SetStayOnTopChecked(bool on) { CBstaytop->setChecked(on); }
 
 void UnitPanel::PressureEdited() {
   if (!pressure_) return;
+  LRefusal->Withdraw();
   if (const auto altitude = pressure_->PressureTyped(EPatm->text().toStdString())) {
     EAlt->setText(QString::fromStdString(*altitude));
   }
@@ -282,6 +294,7 @@ void UnitPanel::PressureEdited() {
 
 void UnitPanel::AltitudeEdited() {
   if (!pressure_) return;
+  LRefusal->Withdraw();
   if (const auto pressure = pressure_->AltitudeTyped(EAlt->text().toStdString())) {
     EPatm->setText(QString::fromStdString(*pressure));
   }

@@ -16,6 +16,7 @@ class QPushButton;
 namespace vaporin {
 
 class ListRow;
+class RefusalNote;
 
 // The unit configuration panel ("Panel_Con"): the units, the atmospheric pressure, the
 // language and always-on-top. It shows the choices in force and reports Apply, Save and Cancel;
@@ -32,6 +33,10 @@ class UnitPanel final : public QFrame {
   UnitSettings Choices(const UnitSettings& inForce) const;
   bool StayOnTopChecked() const;
   void SetStayOnTopChecked(bool on);
+  // Why the pressure row has no pressure to take over: its last text typed is refused.
+  std::optional<PressureEntry::Refusal> PressureRefusal() const;
+  // Shows the refusal under its box, `text` being its translated reason.
+  void ShowRefusal(const PressureEntry::Refusal& refusal, const QString& text);
   // Names each control after its row's title, for screen readers: called after every pass that
   // translates the rows, so that the names are in the language in force too.
   void NameControls();
@@ -61,6 +66,7 @@ class UnitPanel final : public QFrame {
   QLineEdit* EAlt;   // the altitude it corresponds to
   QLabel* LAltUnit;
   QCheckBox* CBstaytop;
+  RefusalNote* LRefusal;  // why a typed pressure or altitude is refused
   QFrame* ToolBar3;
   QPushButton* Set_Save;
   QPushButton* Set_Btn;

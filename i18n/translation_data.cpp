@@ -283,6 +283,28 @@ const std::array<TranslationRow, SourceTextCount> TranslationRows = {{
         "超出计算范围",                          // zh_cn
         "超出計算範圍",                          // zh_tw
     },
+    {
+        "Pressure must be %1 to %2",              // en
+        "Der Druck muss %1 bis %2 betragen",      // de
+        "La presión debe ser de %1 a %2",         // es
+        "La pression doit être de %1 à %2",       // fr
+        "La pressione deve essere tra %1 e %2",   // it
+        "気圧は%1～%2の範囲で入力してください",   // ja
+        "Давление должно быть от %1 до %2",       // ru
+        "气压必须在 %1 到 %2 之间",               // zh_cn
+        "氣壓必須介於 %1 到 %2 之間",             // zh_tw
+    },
+    {
+        "Altitude must be %1 to %2",              // en
+        "Die Höhe muss %1 bis %2 betragen",       // de
+        "La altitud debe ser de %1 a %2",         // es
+        "L’altitude doit être de %1 à %2",        // fr
+        "L’altitudine deve essere tra %1 e %2",   // it
+        "標高は%1～%2の範囲で入力してください",   // ja
+        "Высота должна быть от %1 до %2",         // ru
+        "海拔必须在 %1 到 %2 之间",               // zh_cn
+        "海拔高度必須介於 %1 到 %2 之間",         // zh_tw
+    },
 }};
 
 const std::array<LanguageEntry, LanguageCount> Languages = {{

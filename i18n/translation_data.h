@@ -34,6 +34,8 @@ enum class TextId : size_t {
   NoAirState,
   RelativeHumidityRange,
   OutsideCalculationRange,
+  PressureRange,
+  AltitudeRange,
   Count,
 };
 

@@ -9,8 +9,8 @@
 #include <charconv>
 #include <chrono>
 #include <csignal>
-#include <optional>
 #include <cstring>
+#include <optional>
 #include <random>
 #include <system_error>
 
@@ -123,8 +123,8 @@ Temporary CreateTemporary(const std::filesystem::path& target, const std::filesy
   std::mt19937 random(seed());
   std::uniform_int_distribution<size_t> letter(0, TemporaryLetters.size() - 1);
   for (int attempt = 0; attempt < TemporaryNameTries; ++attempt) {
-    std::string name = target.string() + std::string(TemporaryMarker) +
-                       std::to_string(::getpid()) + TemporaryIdEnd;
+    std::string name = target.string() + std::string(TemporaryMarker) + std::to_string(::getpid()) +
+                       TemporaryIdEnd;
     for (size_t i = 0; i < TemporaryRandomLetters; ++i) name += TemporaryLetters[letter(random)];
     const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd >= 0) {

@@ -21,8 +21,7 @@ bool Blank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 // A line end that does not run together with the next line's start: a lone CR before an empty
 // line ending in LF would read back as one CR LF, and the empty line would be gone.
-std::string EndBefore(std::string_view end, std::string_view nextText,
-                      std::string_view nextEnd) {
+std::string EndBefore(std::string_view end, std::string_view nextText, std::string_view nextEnd) {
   if (end == "\r" && nextText.empty() && nextEnd.starts_with('\n')) return std::string(LineEnd);
   return std::string(end);
 }

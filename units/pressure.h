@@ -59,4 +59,13 @@ std::optional<int32_t> PressureFromAltitudeText(std::string_view text, bool feet
 // The altitude of a pressure as the user reads it: whole metres or feet.
 std::string AltitudeText(int32_t pascals, bool feet);
 
+// The accepted range as the user would type it, ends rounded inwards to the box's decimals so
+// that each end is itself accepted, with the unit: "40.000 kPa", "-1450 m".
+struct RangeTexts {
+  std::string Low;
+  std::string High;
+};
+RangeTexts PressureRangeTexts(UnitOfPressure unit, std::string_view separator);
+RangeTexts AltitudeRangeTexts(bool feet, std::string_view separator);
+
 }  // namespace vaporin

@@ -240,13 +240,79 @@ class SettingsPanelTest : public OpenWindowTest {
     QCOMPARE(Form().SH->text(), QStringLiteral("0.01203"));
   }
 
-  void aPressureOutsideTheRangeIsRefused() {
+  // A pressure or altitude is judged whole on Apply: a text outside the range (whose prefix was
+  // accepted on the way, 5000 m of 50000) is refused under its box, in the language in force,
+  // and the pressure in force stays. All through real keys.
+  void aPressureOrAltitudeOutsideTheRangeIsRefusedWhole_data() {
+    QTest::addColumn<int>("language");  // a row of the language list; -1: as started
+    QTest::addColumn<int>("tabs");      // from the first unit: 4 to the altitude, 5 the pressure
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("reason");
+    const QString altitude = QStringLiteral("Altitude must be -1449 m to 7185 m");
+    QTest::newRow("altitude 50000") << -1 << 4 << "50000" << altitude;
+    QTest::newRow("altitude 1e308") << -1 << 4 << "1e308" << altitude;
+    QTest::newRow("altitude -1e308") << -1 << 4 << "-1e308" << altitude;
+    QTest::newRow("pressure 120.01")
+        << -1 << 5 << "120.01" << QStringLiteral("Pressure must be 40.000 kPa to 120.000 kPa");
+    QTest::newRow("pressure 30") << -1 << 5 << "30"
+                                 << QStringLiteral("Pressure must be 40.000 kPa to 120.000 kPa");
+    QTest::newRow("German") << 0 << 4 << "50000"
+                            << QStringLiteral("Die Höhe muss -1449 m bis 7185 m betragen");
+  }
+
+  void aPressureOrAltitudeOutsideTheRangeIsRefusedWhole() {
+    QFETCH(int, language);
+    QFETCH(int, tabs);
+    QFETCH(QString, typed);
+    QFETCH(QString, reason);
+    if (language >= 0) ChooseLanguage(language);
+    const QString hint = Form().TopL->text();
+    ShowTheOverviewState();
+    const QString shown = Form().SH->text();
+    QWindow* window = Form().windowHandle();
+    QTest::keyClick(window, Qt::Key_Comma, Qt::ControlModifier);
+    for (int i = 0; i < tabs; ++i) QTest::keyClick(window, Qt::Key_Tab);
+    QLineEdit* box = tabs == 4 ? Panel().EAlt : Panel().EPatm;
+    QCOMPARE(Form().MainLayout1->focusWidget(), box);
+    QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
+    for (const QChar c : typed) QTest::keyClick(window, c.toLatin1());
+    QCOMPARE(box->text(), typed);
+    QTest::keyClick(window, Qt::Key_Return);
+
+    QVERIFY(Panel().isVisible());
+    QWidget* note = Panel().findChild<QLabel*>(QStringLiteral("LRefusal"));
+    QVERIFY(note != nullptr && note->isVisible());
+    QCOMPARE(static_cast<QLabel*>(note)->text(), reason);
+    QCOMPARE(box->accessibleDescription(), reason);
+    QVERIFY(note->geometry().top() >= box->mapTo(&Panel(), QPoint(0, box->height())).y());
+    QCOMPARE(Form().MainLayout1->focusWidget(), box);
+    QCOMPARE(box->selectedText(), typed);  // ready to be typed over
+    QCOMPARE(Form().Core().Units().PressurePa, 101325);
+    QCOMPARE(Form().TopL->text(), hint);
+    QCOMPARE(Form().SH->text(), shown);
+
+    // Save is refused alike; a key in the box takes the note away, Esc keeps the pressure.
+    QTest::mouseClick(Panel().Set_Save, Qt::LeftButton);
+    QVERIFY(Panel().isVisible());
+    QCOMPARE(ErrorsShown, QStringList());
+    QCOMPARE(ReadSettings(), QByteArray());
+    QTest::keyClick(window, Qt::Key_Backspace);
+    QVERIFY(!note->isVisible());
+    QCOMPARE(box->accessibleDescription(), QString());
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!Panel().isVisible());
+    QCOMPARE(Form().Core().Units().PressurePa, 101325);
+  }
+
+  void anAcceptedTextAfterARefusedOneApplies() {
     Click(Form().Set_Button1);
+    Retype(Panel().EPatm, QStringLiteral("30"));
+    Click(Panel().Set_Btn);
+    QVERIFY(Panel().isVisible());
     Retype(Panel().EPatm, QStringLiteral("90"));
     QCOMPARE(Panel().EAlt->text(), QStringLiteral("988"));
-    Retype(Panel().EPatm, QStringLiteral("30"));
-    QCOMPARE(Panel().EAlt->text(), QStringLiteral("988"));  // the last accepted
     Click(Panel().Set_Btn);
+    QVERIFY(!Panel().isVisible());
     QCOMPARE(Form().Core().Units().PressurePa, 90000);
     QCOMPARE(Form().TopL->text(), QStringLiteral("Input 2 params(90.000kPa)"));
   }

@@ -445,7 +445,8 @@ TEST(Batch, ReportsAnOpenQuoteAndReadsTheRowsAfterIt) {
        bad + repeated(solved, 1500) + bad, "line 2: "},
       {"closed within the limit", header + "\"n,25,50\n" + repeated(row, 998) + "\",25,50\n",
        "\"n,25,50\n" + repeated(row, 998) + "\"" + solved.substr(1), ""},
-      {"every line open", header + repeated(everOpen, 100000), repeated(bad, 100000), "line 100001: "},
+      {"every line open", header + repeated(everOpen, 100000), repeated(bad, 100000),
+       "line 100001: "},
   };
   for (const auto& c : cases) {
     const Outcome outcome = RunWith({"--batch"}, c.input);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace vaporin {
 namespace {
 
@@ -26,6 +28,29 @@ TEST(PressureEntry, RefusesAValueOutsideTheRangeAndKeepsTheLastAccepted) {
   EXPECT_EQ(entry.AltitudeTyped("9000"), std::nullopt);
   EXPECT_EQ(entry.AltitudeTyped("-"), std::nullopt);
   EXPECT_EQ(entry.Pascals(), 83400);
+}
+
+// The last text typed is judged whole: a refused one leaves no pressure to take over, though
+// its prefix was accepted on the way; the next accepted text, in either box, gives one again.
+TEST(PressureEntry, SaysWhyTheLastTextTypedIsRefused) {
+  PressureEntry entry(101325, UnitOfPressure::KPa, false, ".");
+  EXPECT_EQ(entry.Refused(), std::nullopt);
+  for (const char* prefix : {"5", "50", "500", "5000"})
+    EXPECT_NE(entry.AltitudeTyped(prefix), std::nullopt);
+  EXPECT_EQ(entry.AltitudeTyped("50000"), std::nullopt);
+  EXPECT_EQ(entry.Pascals(), 54020);  // 5000 m's, from the way there
+  ASSERT_NE(entry.Refused(), std::nullopt);
+  EXPECT_EQ(entry.Refused()->In, PressureEntry::Box::Altitude);
+  EXPECT_EQ(entry.Refused()->Says("Altitude must be %1 to %2"),
+            "Altitude must be -1449 m to 7185 m");
+  EXPECT_EQ(entry.Refused()->Says("標高は%1～%2の範囲で入力してください"),
+            "標高は-1449 m～7185 mの範囲で入力してください");
+  EXPECT_EQ(entry.PressureTyped("120.01"), std::nullopt);
+  EXPECT_EQ(entry.Refused()->In, PressureEntry::Box::Pressure);
+  EXPECT_EQ(entry.Refused()->Says("Pressure must be %1 to %2"),
+            "Pressure must be 40.000 kPa to 120.000 kPa");
+  EXPECT_NE(entry.AltitudeTyped("1600"), std::nullopt);
+  EXPECT_EQ(entry.Refused(), std::nullopt);
 }
 
 TEST(PressureEntry, FollowsTheChosenUnits) {

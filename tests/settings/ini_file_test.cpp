@@ -321,7 +321,8 @@ TEST_F(IniFileOnDisk, KeepsAUtf16FileInUtf16) {
   };
   for (const bool marked : {true, false}) {
     for (const bool little : {true, false}) {
-      SCOPED_TRACE(std::string(little ? "little" : "big") + (marked ? " endian, marked" : " endian"));
+      SCOPED_TRACE(std::string(little ? "little" : "big") +
+                   (marked ? " endian, marked" : " endian"));
       {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out << utf16("; mine\r\n[setting]\r\nte=2\r\n", little, marked);
@@ -336,8 +337,8 @@ TEST_F(IniFileOnDisk, KeepsAUtf16FileInUtf16) {
   }
   const std::string unreadable[] = {
       std::string("\xFF\xFE[\0s\0") + std::string("\x00\xD8", 2),  // a lone surrogate
-      std::string("[setting]\r\nte=2\r\n") + '\0',                      // a stray zero byte
-      std::string("\0\0\0\0[setting]\0\0\0\0", 17),                 // neither byte order
+      std::string("[setting]\r\nte=2\r\n") + '\0',                 // a stray zero byte
+      std::string("\0\0\0\0[setting]\0\0\0\0", 17),                // neither byte order
   };
   for (const std::string& bytes : unreadable) {
     {
@@ -387,8 +388,8 @@ TEST_F(IniFileOnDisk, LeavesAReadOnlyFileAlone) {
   const fs::path path = folder_ / "vaporin.ini";
   const std::string before = "[setting]\r\nte=2\r\n";
   const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
-  const fs::perms readOnlyFolder = readOnly | fs::perms::owner_exec | fs::perms::group_exec |
-                                   fs::perms::others_exec;
+  const fs::perms readOnlyFolder =
+      readOnly | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
   for (const bool folder : {false, true}) {
     SCOPED_TRACE(folder ? "read-only folder" : "read-only file");
     {

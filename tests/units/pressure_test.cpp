@@ -88,5 +88,32 @@ TEST(AltitudeText, ShowsWholeMetresOrFeet) {
   EXPECT_EQ(AltitudeText(83524, true), "5249");
 }
 
+// The range a refusal states, each end rounded inwards to what the box shows so that it is
+// accepted itself. By hand: 40 kPa is 300.02 mmHg (301), 120 kPa 900.07 mmHg (900), 11.812 and
+// 35.436 inHg, 5.80151 and 17.40453 psi; the standard atmosphere puts 120 kPa at -1449.98 m
+// (-4757.1 ft; -1450 m is 120,000.3 Pa) and 40 kPa at 7185.43 m (23,574.2 ft).
+TEST(RangeTexts, NameEndsTheBoxAccepts) {
+  const struct {
+    UnitOfPressure unit;
+    const char* low;
+    const char* high;
+  } pressures[] = {
+      {UnitOfPressure::KPa, "40.000 kPa", "120.000 kPa"},
+      {UnitOfPressure::MmHg, "301 mmHg", "900 mmHg"},
+      {UnitOfPressure::InHg, "11.82 inHg", "35.43 inHg"},
+      {UnitOfPressure::Psi, "5.8016 psi", "17.4045 psi"},
+  };
+  for (const auto& c : pressures) {
+    const RangeTexts range = PressureRangeTexts(c.unit, ".");
+    EXPECT_EQ(range.Low, c.low);
+    EXPECT_EQ(range.High, c.high);
+  }
+  EXPECT_EQ(PressureRangeTexts(UnitOfPressure::KPa, ",").Low, "40,000 kPa");
+  EXPECT_EQ(AltitudeRangeTexts(false, ".").Low, "-1449 m");
+  EXPECT_EQ(AltitudeRangeTexts(false, ".").High, "7185 m");
+  EXPECT_EQ(AltitudeRangeTexts(true, ".").Low, "-4757 ft");
+  EXPECT_EQ(AltitudeRangeTexts(true, ".").High, "23574 ft");
+}
+
 }  // namespace
 }  // namespace vaporin

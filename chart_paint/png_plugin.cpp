@@ -22,9 +22,9 @@ std::unique_ptr<QGuiApplication> ApplicationIfNone() {
 }
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) int VaporinWriteChartPng(
+extern "C" __attribute__((visibility("default"))) int VAPORIN_PNG_PLUGIN_ENTRY(
     const vaporin::ChartScene* scene, const char* fileName, char* error, size_t errorSize) {
-  static_assert(std::is_same_v<decltype(&VaporinWriteChartPng), vaporin::PngPluginEntry>);
+  static_assert(std::is_same_v<decltype(&VAPORIN_PNG_PLUGIN_ENTRY), vaporin::PngPluginEntry>);
   const std::unique_ptr<QGuiApplication> application = ApplicationIfNone();
   const QByteArray fault = vaporin::SaveChartScene(*scene, QString::fromUtf8(fileName)).toUtf8();
   if (fault.isEmpty()) return 0;

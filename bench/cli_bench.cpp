@@ -1,17 +1,28 @@
-// vaporin-calc --batch: dry bulb + relative humidity rows per second, CSV in and out.
+// vaporin-calc --batch against a yardstick measured in the same run: a plain C filter on
+// PsychroLib that reads the same dry bulb + relative humidity rows with strtod and prints the
+// nine fields with printf. Each batch reports "x_PsychroLibFilter", its time as a multiple of
+// the filter's.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "bench/psychrolib_filter.h"
 #include "cli/batch.h"
 
 namespace vaporin::cli {
 namespace {
 
 constexpr int RowsPerRun = 20000;
+constexpr int YardstickRuns = 9;
 
-std::string Rows() {
+double YardstickSeconds = 0.0;
+
+std::string DryBulbHumidityRows() {
   std::string input = "db,rh\n";
   for (int i = 0; i < RowsPerRun; ++i) {
     // Realistic rooms and outdoor air: -10..40 °C, 5..95 %.
@@ -21,19 +32,87 @@ std::string Rows() {
   return input;
 }
 
-void BatchDryBulbRelativeHumidity(benchmark::State& state) {
-  const std::string input = Rows();
-  const Preferences preferences;
-  for (auto _ : state) {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream messages;
-    RunBatch(in, out, messages, preferences, Precision::Display);
-    benchmark::DoNotOptimize(out.str().size());
+std::string Batch(const std::string& input, Precision digits) {
+  std::istringstream in(input);
+  std::ostringstream out;
+  std::ostringstream messages;
+  RunBatch(in, out, messages, Preferences(), digits);
+  return out.str();
+}
+
+// The same air as wet bulb and volume: the pair whose solve checks itself by a nested search.
+std::string WetBulbVolumeRows() {
+  std::istringstream solved(Batch(DryBulbHumidityRows(), Precision::Full));
+  std::string line;
+  std::getline(solved, line);
+  std::string input = "wb,sv\n";
+  while (std::getline(solved, line)) {
+    std::vector<std::string> cells;
+    std::istringstream row(line);
+    for (std::string cell; std::getline(row, cell, ',');) cells.push_back(cell);
+    input += cells[6] + ',' + cells[7] + '\n';
   }
+  return input;
+}
+
+double RunYardstick(const std::string& input) {
+  std::FILE* in = fmemopen(const_cast<char*>(input.data()), input.size(), "r");
+  char* buffer = nullptr;
+  size_t size = 0;
+  std::FILE* out = open_memstream(&buffer, &size);
+  const auto start = std::chrono::steady_clock::now();
+  PsychroLibFilter(in, out);
+  std::fflush(out);
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::fclose(in);
+  std::fclose(out);
+  std::free(buffer);
+  return seconds;
+}
+
+double MeasureYardstick() {
+  const std::string input = DryBulbHumidityRows();
+  std::vector<double> runs;
+  for (int run = 0; run < YardstickRuns; ++run) runs.push_back(RunYardstick(input));
+  std::sort(runs.begin(), runs.end());
+  return runs[runs.size() / 2];
+}
+
+void ReportAgainstYardstick(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * RowsPerRun);
+  state.counters["x_PsychroLibFilter"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * YardstickSeconds,
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void PsychroLibFilterRows(benchmark::State& state) {
+  const std::string input = DryBulbHumidityRows();
+  for (auto _ : state) state.SetIterationTime(RunYardstick(input));
+  ReportAgainstYardstick(state);
+}
+BENCHMARK(PsychroLibFilterRows)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BatchRows(benchmark::State& state, const std::string& input) {
+  for (auto _ : state) benchmark::DoNotOptimize(Batch(input, Precision::Display).size());
+  ReportAgainstYardstick(state);
+}
+
+void BatchDryBulbRelativeHumidity(benchmark::State& state) {
+  BatchRows(state, DryBulbHumidityRows());
 }
 BENCHMARK(BatchDryBulbRelativeHumidity)->Unit(benchmark::kMillisecond);
 
+void BatchWetBulbVolume(benchmark::State& state) { BatchRows(state, WetBulbVolumeRows()); }
+BENCHMARK(BatchWetBulbVolume)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace vaporin::cli
+
+int main(int argc, char** argv) {
+  vaporin::cli::YardstickSeconds = vaporin::cli::MeasureYardstick();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/csv.h"
@@ -124,6 +125,7 @@ void RunBatch(std::istream& in, std::ostream& out, std::ostream& messages,
 
   BoxTexts texts;
   SolvedState solved;
+  PsychroParams params = ParamsOf(preferences);
   while (reader.Next(record)) {
     if (record.Text.empty()) continue;
     const size_t lines = record.LastLine;
@@ -154,10 +156,10 @@ void RunBatch(std::istream& in, std::ostream& out, std::ostream& messages,
         TextOf(texts, input.Box) = cell;
       }
       if (numbers) {
-        const Solution one = SolveTyped(texts, preferences);
+        Solution one = SolveTyped(texts, preferences, &params);
         if (one.Solved) {
-          solved.Shown = one.Texts;
-          solved.Values = ValuesOf(one.State, preferences);
+          solved.Shown = std::move(one.Texts);
+          if (digits == Precision::Full) solved.Values = ValuesOf(one.State, preferences);
           solvedRow = true;
           status = StatusOk;
         } else {
@@ -170,7 +172,7 @@ void RunBatch(std::istream& in, std::ostream& out, std::ostream& messages,
     }
     passThrough(line);
     for (const BoxInfo& info : BoxTable) {
-      if (solvedRow) line += CellText(solved, info.Box, digits);
+      if (solvedRow) AppendCellText(line, solved, info.Box, digits);
       line += ',';
     }
     line += status;

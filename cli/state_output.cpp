@@ -18,10 +18,18 @@ std::string LowerCase(std::string_view text) {
   return lower;
 }
 
-std::string Shortest(double value) {
-  char buffer[64];
+constexpr size_t ShortestBytes = 64;
+
+void AppendShortest(std::string& out, double value) {
+  char buffer[ShortestBytes];
   const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return error == std::errc() ? std::string(buffer, end) : std::string();
+  if (error == std::errc()) out.append(buffer, end);
+}
+
+std::string Shortest(double value) {
+  std::string text;
+  AppendShortest(text, value);
+  return text;
 }
 
 // The box's English title without its leading blank.
@@ -56,7 +64,7 @@ std::string CsvRow(const SolvedState& state, Precision digits) {
   std::string out;
   for (const BoxInfo& info : BoxTable) {
     if (!out.empty()) out += ',';
-    out += CellText(state, info.Box, digits);
+    AppendCellText(out, state, info.Box, digits);
   }
   return out;
 }
@@ -92,8 +100,17 @@ std::string QuantityNamesCsv() {
 }
 
 std::string CellText(const SolvedState& state, EditBox box, Precision digits) {
-  return digits == Precision::Display ? TextOf(state.Shown, box)
-                                      : Shortest(state.Values[IndexOf(box)]);
+  std::string text;
+  AppendCellText(text, state, box, digits);
+  return text;
+}
+
+void AppendCellText(std::string& out, const SolvedState& state, EditBox box, Precision digits) {
+  if (digits == Precision::Display) {
+    out += TextOf(state.Shown, box);
+  } else {
+    AppendShortest(out, state.Values[IndexOf(box)]);
+  }
 }
 
 std::string FormatState(const SolvedState& state, const UnitSettings& units, OutputFormat format,

@@ -23,6 +23,8 @@ std::string QuantityNamesCsv();
 
 // One quantity's cell: the box's text, or the shortest text that reads back to the same double.
 std::string CellText(const SolvedState& state, EditBox box, Precision digits);
+// The same appended to `out`, as a batch writes its rows.
+void AppendCellText(std::string& out, const SolvedState& state, EditBox box, Precision digits);
 
 // The whole output of one state in the chosen format, ending with a line break.
 std::string FormatState(const SolvedState& state, const UnitSettings& units, OutputFormat format,

@@ -50,7 +50,7 @@ CommitResult CommitInputs(const BoxTexts& texts, const UnitSettings& units,
   // The box's number in engine units; none unless it is a number that stays finite there.
   auto number = [&](EditBox box, auto toEngine) -> std::optional<double> {
     const std::string& text = TextOf(texts, box);
-    if (!IsNumberText(text, separator)) return std::nullopt;
+    if (text.empty()) return std::nullopt;
     const std::optional<double> shown = ParseNumberText(text, separator);
     if (!shown) return std::nullopt;
     const double value = toEngine(*shown);

@@ -1,5 +1,7 @@
 #include "core/solving.h"
 
+#include <utility>
+
 #include "units/pressure.h"
 
 namespace vaporin {
@@ -34,10 +36,14 @@ BoxValues ValuesOf(const AirState& state, const Preferences& preferences) {
 }
 
 Solution SolveTyped(const BoxTexts& texts, const Preferences& preferences) {
-  Solution solution;
   PsychroParams params = ParamsOf(preferences);
+  return SolveTyped(texts, preferences, &params);
+}
+
+Solution SolveTyped(const BoxTexts& texts, const Preferences& preferences, PsychroParams* params) {
+  Solution solution;
   solution.Commit =
-      CommitInputs(texts, preferences.Units, preferences.Separator, &params, &solution.State);
+      CommitInputs(texts, preferences.Units, preferences.Separator, params, &solution.State);
   solution.Entered = solution.State;
   const bool twoStand = FilledGroupCount(texts) == 2;
   if (solution.Commit.Inputs != 2) {
@@ -46,23 +52,23 @@ Solution SolveTyped(const BoxTexts& texts, const Preferences& preferences) {
   }
   const EnteredPair entered{solution.Entered, solution.Commit.PairCode, solution.Commit.DisableSH};
   const std::optional<TextId> refusal =
-      SolveEntered(&params, entered, preferences, &solution.State);
+      SolveEntered(params, entered, preferences, &solution.State, &solution.Texts);
   if (refusal) {
     if (twoStand) solution.Reason = refusal;
     return solution;
   }
   solution.Solved = true;
-  solution.Texts = TextsOf(solution.State, preferences);
   return solution;
 }
 
 std::optional<TextId> SolveEntered(PsychroParams* params, const EnteredPair& entered,
-                                   const Preferences& preferences, AirState* state) {
+                                   const Preferences& preferences, AirState* state,
+                                   BoxTexts* texts) {
   if (const std::optional<TextId> refusal = SolveAndJudge(params, entered, state)) return refusal;
+  BoxTexts shown = TextsOf(*state, preferences);
   // A value too large for its unit would show as no number.
-  if (!ShowsAsNumbers(TextsOf(*state, preferences), preferences.Separator)) {
-    return TextId::OutsideCalculationRange;
-  }
+  if (!ShowsAsNumbers(shown, preferences.Separator)) return TextId::OutsideCalculationRange;
+  if (texts != nullptr) *texts = std::move(shown);
   return std::nullopt;
 }
 

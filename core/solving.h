@@ -44,10 +44,14 @@ struct Solution {
 };
 // Reads the boxes' texts as a commit does, solves the pair and judges the result.
 Solution SolveTyped(const BoxTexts& texts, const Preferences& preferences);
+// The same with the engine's constants set up by the caller (ParamsOf(preferences)), once for
+// many solves.
+Solution SolveTyped(const BoxTexts& texts, const Preferences& preferences, PsychroParams* params);
 
 // Solves a pair read before (at the pressure of `params`) into `state`: none when it is a state
-// to show, else why not.
+// to show, else why not. The state's texts go to `texts` when it is one and they are asked for.
 std::optional<TextId> SolveEntered(PsychroParams* params, const EnteredPair& entered,
-                                   const Preferences& preferences, AirState* state);
+                                   const Preferences& preferences, AirState* state,
+                                   BoxTexts* texts = nullptr);
 
 }  // namespace vaporin

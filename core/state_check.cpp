@@ -39,11 +39,14 @@ constexpr RelationFromDbSh Quantities[] = {
 bool GivesBack(PsychroParams* p, RelationFromDbSh relation, const AirState& solved, double target) {
   double value = 0.0;
   if (Failed(relation(p, &solved.DB, &solved.SH, &value))) return false;
+  // Within the slack alone is within the reach: the moves, which for a wet bulb take four more
+  // searches, are not needed then.
+  const double slack = RelativeModelSlack * std::fabs(value);
+  if (std::fabs(value - target) <= slack) return true;
   // How far the quantity moves over one finest step of either search, either way: the
   // searches stop within such a step of their root.
   const double reach =
-      RelativeModelSlack * std::fabs(value) +
-      MostMove(p, relation, solved, value, FinestStep(TemperatureSearch(p)), 0.0) +
+      slack + MostMove(p, relation, solved, value, FinestStep(TemperatureSearch(p)), 0.0) +
       MostMove(p, relation, solved, value, 0.0, FinestStep(HumidityRatioSearch(p)));
   return std::fabs(value - target) <= reach;
 }

@@ -151,7 +151,67 @@ std::string NormalizeNumberText(std::string_view text, std::string_view separato
   return ReplaceAll(digits, separator, ".");
 }
 
+namespace {
+// A text that is a number as it stands, as a file, another program or the display writes it:
+// "-12.5", "1e-3"; nothing before or after, "." as the point.
+struct PlainShape {
+  size_t MantissaStart = 0;  // after the minus sign
+  size_t IntegerDigits = 0;
+  size_t ExponentDigits = 0;
+};
+
+std::optional<PlainShape> PlainShapeOf(std::string_view text) {
+  PlainShape shape;
+  size_t i = text.empty() || text[0] != '-' ? 0 : 1;
+  shape.MantissaStart = i;
+  while (i < text.size() && IsDigit(text[i])) ++i;
+  shape.IntegerDigits = i - shape.MantissaStart;
+  size_t digits = shape.IntegerDigits;
+  if (i < text.size() && text[i] == '.') {
+    for (++i; i < text.size() && IsDigit(text[i]); ++i) ++digits;
+  }
+  if (digits == 0) return std::nullopt;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    const size_t exponent = i;
+    while (i < text.size() && IsDigit(text[i])) ++i;
+    shape.ExponentDigits = i - exponent;
+    if (shape.ExponentDigits == 0) return std::nullopt;
+  }
+  if (i != text.size()) return std::nullopt;
+  return shape;
+}
+
+// Read directly, a plain text is the same double the grammar reads (both round the same decimal
+// value once), without the copies that normalising takes. None for any other text.
+std::optional<double> PlainNumber(std::string_view text, std::string_view separator) {
+  constexpr size_t MaxExponentDigits = 3;  // well within the exponent's read limit
+  if (separator != "." && separator != ",") return std::nullopt;
+  const std::optional<PlainShape> shape = PlainShapeOf(text);
+  if (!shape || shape->ExponentDigits > MaxExponentDigits) return std::nullopt;
+  double value = 0.0;
+  const char* const end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data() + shape->MantissaStart, end, value);
+  if (error != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
+  return shape->MantissaStart == 0 ? value : -value;
+}
+
+// Whether a plain text is surely a finite number without reading it: under 10^200 before an
+// exponent of two digits at most. Every text the display shows for a finite value but the
+// largest is such a text.
+bool SurelyFinitePlainNumber(std::string_view text, std::string_view separator) {
+  constexpr size_t MaxIntegerDigits = 200;
+  constexpr size_t MaxExponentDigits = 2;
+  if (separator != "." && separator != ",") return false;
+  const std::optional<PlainShape> shape = PlainShapeOf(text);
+  return shape && shape->IntegerDigits <= MaxIntegerDigits &&
+         shape->ExponentDigits <= MaxExponentDigits;
+}
+}  // namespace
+
 std::optional<double> ParseNumberText(std::string_view text, std::string_view separator) {
+  if (const std::optional<double> plain = PlainNumber(text, separator)) return plain;
   const std::string normal = NormalizeNumberText(text, separator);
   const std::optional<Scanned> scanned = Scan(normal);
   if (!scanned) return std::nullopt;
@@ -179,6 +239,7 @@ std::optional<double> ParseNumberText(std::string_view text, std::string_view se
 }
 
 bool IsNumberText(std::string_view text, std::string_view separator) {
+  if (SurelyFinitePlainNumber(text, separator)) return true;
   return !text.empty() && ParseNumberText(text, separator).has_value();
 }
 

@@ -13,6 +13,7 @@
 
 #include "bench/psychrolib_filter.h"
 #include "cli/batch.h"
+#include "engine/solvers.h"
 
 namespace vaporin::cli {
 namespace {
@@ -105,6 +106,30 @@ BENCHMARK(BatchDryBulbRelativeHumidity)->Unit(benchmark::kMillisecond);
 
 void BatchWetBulbVolume(benchmark::State& state) { BatchRows(state, WetBulbVolumeRows()); }
 BENCHMARK(BatchWetBulbVolume)->Unit(benchmark::kMillisecond);
+
+// The floor under the batch: the engine's solves of the same rows alone, no reading, checking or
+// writing.
+void EngineOnlyDryBulbRelativeHumidity(benchmark::State& state) {
+  std::vector<AirState> rows;
+  std::istringstream input(DryBulbHumidityRows());
+  std::string line;
+  std::getline(input, line);
+  while (std::getline(input, line)) {
+    AirState row{};
+    row.DB = std::stod(line);
+    row.RH = std::stod(line.substr(line.find(',') + 1));
+    rows.push_back(row);
+  }
+  PsychroParams params = ParamsOf(Preferences());
+  for (auto _ : state) {
+    for (const AirState& row : rows) {
+      AirState solved = row;
+      benchmark::DoNotOptimize(SolvePair(&params, &solved, QuantityDB * 10 + QuantityRH));
+    }
+  }
+  ReportAgainstYardstick(state);
+}
+BENCHMARK(EngineOnlyDryBulbRelativeHumidity)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vaporin::cli

@@ -81,8 +81,20 @@ void CsvReader::Take(size_t count, CsvRecord& record) {
 }
 
 bool CsvReader::Next(CsvRecord& record) {
-  if (window_.empty() && !ReadOne()) return false;
   record.Unclosed = false;
+  if (window_.empty()) {
+    // The common line, read straight into the record: one without an open quote at its end.
+    if (!ReadLine(in_, record.Text)) return false;
+    if (!QuoteOpenAfter(record.Text, false)) {
+      record.FirstLine = record.LastLine = firstLine_++;
+      openLines_ = 0;
+      return true;
+    }
+    const bool staysOpen = QuoteOpenAfter(record.Text, true);
+    Line line{std::move(record.Text), true, staysOpen};
+    windowBytes_ += line.Text.size() + 1;
+    window_.push_back(std::move(line));
+  }
   if (!window_.front().Opens) {
     Take(1, record);
     openLines_ = 0;

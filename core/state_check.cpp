@@ -36,19 +36,32 @@ constexpr RelationFromDbSh Quantities[] = {
     DryBulbOf, RhFromDbSh, HumidityRatioOf, EnhFromDbSh, WbFromDbSh, SvFromDbSh, VhFromDbSh,
 };
 
+// Whether the solved state gives the entered value back: within a tenth of a percent, and how far
+// the quantity moves over one finest step of either search, either way (the searches stop
+// within such a step of their root). The moves are read one neighbour at a time, and only while
+// the reach so far falls short: for a wet bulb each neighbour is a search of its own. The sums
+// run in the order of the whole reach, so a partial sum never exceeds it.
 bool GivesBack(PsychroParams* p, RelationFromDbSh relation, const AirState& solved, double target) {
   double value = 0.0;
   if (Failed(relation(p, &solved.DB, &solved.SH, &value))) return false;
-  // Within the slack alone is within the reach: the moves, which for a wet bulb take four more
-  // searches, are not needed then.
-  const double slack = RelativeModelSlack * std::fabs(value);
-  if (std::fabs(value - target) <= slack) return true;
-  // How far the quantity moves over one finest step of either search, either way: the
-  // searches stop within such a step of their root.
-  const double reach =
-      slack + MostMove(p, relation, solved, value, FinestStep(TemperatureSearch(p)), 0.0) +
-      MostMove(p, relation, solved, value, 0.0, FinestStep(HumidityRatioSearch(p)));
-  return std::fabs(value - target) <= reach;
+  const double miss = std::fabs(value - target);
+  double reach = RelativeModelSlack * std::fabs(value);
+  if (miss <= reach) return true;
+  const std::pair<double, double> steps[] = {{FinestStep(TemperatureSearch(p)), 0.0},
+                                             {0.0, FinestStep(HumidityRatioSearch(p))}};
+  for (const auto& [dDb, dSh] : steps) {
+    double most = 0.0;
+    for (const double sign : {1.0, -1.0}) {
+      const double db = solved.DB + sign * dDb;
+      const double sh = solved.SH + sign * dSh;
+      double moved = 0.0;
+      if (Failed(relation(p, &db, &sh, &moved))) continue;
+      most = std::max(most, std::fabs(moved - value));
+      if (miss <= reach + most) return true;
+    }
+    reach += most;
+  }
+  return miss <= reach;
 }
 }  // namespace
 

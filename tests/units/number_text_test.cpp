@@ -4,6 +4,9 @@
 
 #include <cmath>
 #include <optional>
+#include <random>
+#include <string>
+#include <vector>
 
 namespace vaporin {
 namespace {
@@ -129,6 +132,42 @@ TEST(ParseNumberText, ReadsWhatFormatAndLocalizeWrote) {
       const std::optional<double> back = ParseNumberText(shown, ",");
       ASSERT_TRUE(back.has_value()) << shown;
       EXPECT_EQ(FormatNumber(pattern, *back), FormatNumber(pattern, value));
+    }
+  }
+}
+
+// A text as files and the display write it ("-12.5", "1e-3") is read directly, without the
+// grammar's copies; it must read as the grammar reads it, which a leading blank forces. Random
+// digits, points and exponents, with the edges: underflow, overflow, long mantissas, exponents
+// of one to four digits, upper-case E, a plus sign in the exponent.
+TEST(ParseNumberText, ReadsAPlainTextAsTheGrammarDoes) {
+  std::mt19937 random(3);
+  auto digits = [&](int most) {
+    std::string text(std::uniform_int_distribution<int>(0, most)(random), '0');
+    for (char& c : text) c = static_cast<char>('0' + random() % 10);
+    return text;
+  };
+  std::vector<std::string> texts = {"0",      "-0",     "1e-400", "4e-320", "1e308", "2e308",
+                                    "1.",     ".5",     "-.5",    "1e",     "1e+5",  "1E5",
+                                    "1e0005", "1e-999", "-",      ".",      "1e5000"};
+  for (int i = 0; i < 200000; ++i) {
+    std::string text = (random() % 2 ? "-" : "") + digits(20);
+    if (random() % 2) text += '.' + digits(20);
+    if (random() % 2) {
+      text += random() % 2 ? 'e' : 'E';
+      if (random() % 3 == 0) text += random() % 2 ? '-' : '+';
+      text += digits(4);
+    }
+    texts.push_back(text);
+  }
+  for (const std::string& text : texts) {
+    const std::optional<double> grammar = ParseNumberText(" " + text, ".");
+    const std::optional<double> direct = ParseNumberText(text, ".");
+    ASSERT_EQ(direct.has_value(), grammar.has_value()) << text;
+    ASSERT_EQ(IsNumberText(text, "."), grammar.has_value()) << text;
+    if (grammar) {
+      ASSERT_EQ(std::signbit(*direct), std::signbit(*grammar)) << text;
+      ASSERT_EQ(*direct, *grammar) << text;
     }
   }
 }

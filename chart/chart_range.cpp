@@ -1,5 +1,6 @@
 #include "chart/chart_range.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "units/unit_conversions.h"
@@ -10,6 +11,9 @@ namespace {
 constexpr double DefaultDryBulbMinC = -10.0;
 constexpr double DefaultDryBulbMaxC = 50.0;
 constexpr double DefaultHumidityRatioMax = 0.030;  // kg/kg(DA)
+constexpr double LimitDryBulbMinC = -100.0;
+constexpr double LimitDryBulbMaxC = 200.0;
+constexpr double LimitHumidityRatioMax = 1.0;  // kg/kg(DA)
 constexpr int MinXSteps = 8;
 constexpr int MinYSteps = 5;
 // Multiples are found within this share of a step, so that 0.1 + 0.2 still counts as 0.3.
@@ -60,6 +64,17 @@ ChartRange IncludePoint(ChartRange range, ChartPoint point) {
   if (point.Y < range.YMin) range.YMin = std::floor(point.Y / yStep) * yStep;
   if (point.Y > range.YMax) range.YMax = std::ceil(point.Y / yStep) * yStep;
   return range;
+}
+
+ChartRange ChartLimits(const UnitSettings& units) {
+  return {TemperatureToDisplay(LimitDryBulbMinC, units.TemperatureUnit),
+          TemperatureToDisplay(LimitDryBulbMaxC, units.TemperatureUnit),
+          SpecHumidityToDisplay(0.0, units.SpecificHumidityUnit),
+          SpecHumidityToDisplay(LimitHumidityRatioMax, units.SpecificHumidityUnit)};
+}
+
+ChartPoint ClampedTo(const ChartRange& range, ChartPoint point) {
+  return {std::clamp(point.X, range.XMin, range.XMax), std::clamp(point.Y, range.YMin, range.YMax)};
 }
 
 }  // namespace vaporin

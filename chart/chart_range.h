@@ -40,4 +40,11 @@ double YStep(const ChartRange& range);
 // The range widened, to the next round value, so that it holds `point`.
 ChartRange IncludePoint(ChartRange range, ChartPoint point);
 
+// How far a chart widens for a state, in the user's units: dry bulb -100 to 200 °C, humidity
+// ratio 0 to 1 kg/kg(DA). A state beyond (almost pure steam, air hotter than any process) is
+// marked at the edge, so that the axes keep a range whose labels can be read.
+ChartRange ChartLimits(const UnitSettings& units);
+// The point brought within the range, axis by axis.
+ChartPoint ClampedTo(const ChartRange& range, ChartPoint point);
+
 }  // namespace vaporin

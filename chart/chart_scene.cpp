@@ -1,6 +1,7 @@
 #include "chart/chart_scene.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "units/number_text.h"
 
@@ -35,6 +36,10 @@ constexpr double LabelOffsetPx = 4.0;
 constexpr double MarkerLabelOffsetPx = 9.0;
 // A marker closer than this to the plot's right edge has its label on its left.
 constexpr double MarkerLabelRoomPx = 130.0;
+// The arrow beside a marker at the edge for a state beyond it: a triangle inside the frame.
+constexpr double ArrowGapPx = 2.0;     // from the marker's circle to the arrow's tip
+constexpr double ArrowLengthPx = 9.0;  // base to tip
+constexpr double ArrowHalfWidthPx = 5.0;
 
 class SceneBuilder {
  public:
@@ -186,12 +191,32 @@ class SceneBuilder {
   void AddMarker(const ChartMarkerSpec& marker) {
     const PixelPoint at = map_.ToPixel(marker.At);
     scene_.Marker = SceneMarker{at, MarkerRadiusPx};
+    if (marker.BeyondX != 0 || marker.BeyondY != 0) AddArrow(at, marker.BeyondX, -marker.BeyondY);
     const bool roomOnTheRight = at.X + MarkerLabelRoomPx <= scene_.Plot.Right();
-    AddText(marker.Label,
-            {roomOnTheRight ? at.X + MarkerLabelOffsetPx : at.X - MarkerLabelOffsetPx,
-             at.Y - MarkerLabelOffsetPx},
-            MarkerLabelSizePx, roomOnTheRight ? TextAnchor::Start : TextAnchor::End, Ink::Marker)
+    // Below the marker when above it would leave the plot.
+    const bool roomAbove = at.Y - MarkerLabelOffsetPx - MarkerLabelSizePx >= scene_.Plot.Top;
+    AddText(
+        marker.Label,
+        {roomOnTheRight ? at.X + MarkerLabelOffsetPx : at.X - MarkerLabelOffsetPx,
+         roomAbove ? at.Y - MarkerLabelOffsetPx : at.Y + MarkerLabelOffsetPx + MarkerLabelSizePx},
+        MarkerLabelSizePx, roomOnTheRight ? TextAnchor::Start : TextAnchor::End, Ink::Marker)
         .Bold = true;
+  }
+
+  // A filled triangle inside the plot just short of `at`, pointing along (dx, dy) in pixels,
+  // towards the edge the marker sits on: the state lies further that way.
+  void AddArrow(PixelPoint at, int dx, int dy) {
+    const double length = std::hypot(dx, dy);
+    const double ux = dx / length;
+    const double uy = dy / length;
+    const double tip = MarkerRadiusPx + ArrowGapPx;
+    const PixelPoint base{at.X - ux * (tip + ArrowLengthPx), at.Y - uy * (tip + ArrowLengthPx)};
+    scene_.Paths.push_back({Ink::Marker,
+                            {{base.X - uy * ArrowHalfWidthPx, base.Y + ux * ArrowHalfWidthPx},
+                             {at.X - ux * tip, at.Y - uy * tip},
+                             {base.X + uy * ArrowHalfWidthPx, base.Y - ux * ArrowHalfWidthPx}},
+                            true,
+                            false});
   }
 
   std::string Number(double value, int decimals) const {

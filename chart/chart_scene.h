@@ -82,6 +82,9 @@ struct ChartTexts {
 struct ChartMarkerSpec {
   ChartPoint At;
   std::string Label;
+  // Where the state lies beyond the range, when it does, axis by axis: -1, 0 or 1 (up).
+  int BeyondX = 0;
+  int BeyondY = 0;
 };
 
 // The box a text takes, in pixels, from its anchor and an estimate of its width (a line

@@ -3,6 +3,7 @@
 #include "core/results_display.h"
 #include "i18n/title_text.h"
 #include "units/pressure.h"
+#include "units/unit_conversions.h"
 
 namespace vaporin {
 
@@ -30,10 +31,16 @@ void SetUpChart(PsychroChart& chart, const Preferences& preferences, const BaseT
 
 ChartMark MarkOf(const AirState& state, const BoxTexts& shown, const Preferences& preferences) {
   const UnitSettings& units = preferences.Units;
-  return ChartMark{state.DB, state.SH,
-                   TextOf(shown, EditBox::DB) + ' ' + std::string(UnitNameOf(EditBox::DB, units)) +
-                       ", " + TextOf(shown, EditBox::RH) + ' ' +
-                       std::string(UnitNameOf(EditBox::RH, units))};
+  auto value = [&](EditBox box) {
+    return TextOf(shown, box) + ' ' + std::string(UnitNameOf(box, units));
+  };
+  std::string label = value(EditBox::DB) + ", " + value(EditBox::RH);
+  // Marked at the edge, a state beyond the chart's limits gives its humidity ratio in words too.
+  const ChartPoint point{TemperatureToDisplay(state.DB, units.TemperatureUnit),
+                         SpecHumidityToDisplay(state.SH, units.SpecificHumidityUnit)};
+  const ChartPoint within = ClampedTo(ChartLimits(units), point);
+  if (within.X != point.X || within.Y != point.Y) label += ", " + value(EditBox::SH);
+  return ChartMark{state.DB, state.SH, label};
 }
 
 std::string PointReadout(const Preferences& preferences, const BaseTitles& titles,

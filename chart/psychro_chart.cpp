@@ -20,13 +20,14 @@ void PsychroChart::SetMark(std::optional<ChartMark> mark) {
   Update();
 }
 
+ChartPoint PsychroChart::MarkPoint() const {
+  return {TemperatureToDisplay(mark_->DryBulbC, units_.TemperatureUnit),
+          SpecHumidityToDisplay(mark_->HumidityRatio, units_.SpecificHumidityUnit)};
+}
+
 void PsychroChart::Update() {
   range_ = DefaultChartRange(units_);
-  if (mark_) {
-    range_ = IncludePoint(
-        range_, {TemperatureToDisplay(mark_->DryBulbC, units_.TemperatureUnit),
-                 SpecHumidityToDisplay(mark_->HumidityRatio, units_.SpecificHumidityUnit)});
-  }
+  if (mark_) range_ = IncludePoint(range_, ClampedTo(ChartLimits(units_), MarkPoint()));
   LinesKey key{params_.PAtmKPa,
                units_.TemperatureUnit,
                units_.SpecificHumidityUnit,
@@ -45,10 +46,11 @@ ChartMapping PsychroChart::MappingFor(double width, double height) const {
 ChartScene PsychroChart::Scene(double width, double height) const {
   std::optional<ChartMarkerSpec> marker;
   if (mark_) {
-    marker =
-        ChartMarkerSpec{{TemperatureToDisplay(mark_->DryBulbC, units_.TemperatureUnit),
-                         SpecHumidityToDisplay(mark_->HumidityRatio, units_.SpecificHumidityUnit)},
-                        mark_->Label};
+    // A state beyond the chart's limits sits at the edge, with an arrow the way it lies.
+    const ChartPoint point = MarkPoint();
+    const ChartPoint shown = ClampedTo(range_, point);
+    auto way = [](double actual, double at) { return actual > at ? 1 : actual < at ? -1 : 0; };
+    marker = ChartMarkerSpec{shown, mark_->Label, way(point.X, shown.X), way(point.Y, shown.Y)};
   }
   return BuildChartScene(lines_, range_, texts_, marker, width, height, separator_);
 }

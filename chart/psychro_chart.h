@@ -39,6 +39,8 @@ class PsychroChart {
 
  private:
   void Update();
+  // The mark in the user's units.
+  ChartPoint MarkPoint() const;
 
   PsychroParams params_;
   UnitSettings units_;

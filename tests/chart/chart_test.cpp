@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "chart/chart_svg.h"
@@ -218,6 +219,61 @@ TEST(PsychroChart, TheRangeGrowsToHoldTheMarkAndShrinksBack) {
   chart.SetMark(std::nullopt);
   EXPECT_EQ(chart.Range(), standard);
   EXPECT_FALSE(chart.Scene(WidthPx, HeightPx).Marker);
+}
+
+// A state beyond the chart's limits (almost pure steam, air hotter than any process) widens the
+// range only to the limits: it is marked at the edge with an arrow pointing its way, and every
+// text of the scales stays short enough to read.
+TEST(PsychroChart, AStateBeyondTheLimitsIsMarkedAtTheEdgeWithAnArrow) {
+  const struct {
+    const char* name;
+    UnitSettings units;
+    ChartMark mark;
+    ChartRange range;
+    int arrowX;  // pixels: right and down positive
+    int arrowY;
+  } cases[] = {
+      {"steam", Units(UnitOfTemperature::Celsius, UnitOfSpecHumidity::KgPerKg),
+       ChartMark{150.0, 1e300, "steam"}, {-10.0, 150.0, 0.0, 1.0}, 0, -1},
+      {"steam in g/kg", Units(UnitOfTemperature::Celsius, UnitOfSpecHumidity::GramsPerKg),
+       ChartMark{150.0, 1e300, "steam"}, {-10.0, 150.0, 0.0, 1000.0}, 0, -1},
+      {"hot dry air", Units(UnitOfTemperature::Celsius, UnitOfSpecHumidity::KgPerKg),
+       ChartMark{300.0, 0.01, "hot"}, {-10.0, 200.0, 0.0, 0.03}, 1, 0},
+      {"both, in °F", Units(UnitOfTemperature::Fahrenheit, UnitOfSpecHumidity::KgPerKg),
+       ChartMark{300.0, 5.0, "both"}, {14.0, 400.0, 0.0, 1.0}, 1, -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    PsychroChart chart = ChartIn(c.units);
+    chart.SetMark(c.mark);
+    EXPECT_EQ(chart.Range(), c.range);
+    const ChartScene scene = chart.Scene(WidthPx, HeightPx);
+    ASSERT_TRUE(scene.Marker);
+    const PixelPoint at = scene.Marker->At;
+    EXPECT_NEAR(at.X, c.arrowX > 0 ? scene.Plot.Right() : at.X, 1e-9);
+    EXPECT_NEAR(at.Y, c.arrowY < 0 ? scene.Plot.Top : at.Y, 1e-9);
+    const auto arrow = std::find_if(scene.Paths.begin(), scene.Paths.end(),
+                                    [](const ScenePath& p) { return p.Kind == Ink::Marker; });
+    ASSERT_NE(arrow, scene.Paths.end());
+    ASSERT_EQ(arrow->Points.size(), 3u);
+    // The tip is the middle point, nearer the marker than the base's two corners.
+    const PixelPoint tip = arrow->Points[1];
+    const PixelPoint base{(arrow->Points[0].X + arrow->Points[2].X) / 2,
+                          (arrow->Points[0].Y + arrow->Points[2].Y) / 2};
+    EXPECT_EQ(tip.X > base.X + 1e-9, c.arrowX > 0);
+    EXPECT_EQ(tip.Y < base.Y - 1e-9, c.arrowY < 0);
+    for (const SceneText& text : scene.Texts) {
+      if (text.Kind == Ink::Text && text.SizePx == 12.0) {
+        EXPECT_LE(text.Text.size(), 6u) << text.Text;  // a scale's number
+      }
+    }
+  }
+  // A state within the limits has no arrow.
+  PsychroChart chart = ChartIn(Units(UnitOfTemperature::Celsius, UnitOfSpecHumidity::KgPerKg));
+  chart.SetMark(ChartMark{80.0, 0.5, "within"});
+  const ChartScene scene = chart.Scene(WidthPx, HeightPx);
+  EXPECT_TRUE(std::none_of(scene.Paths.begin(), scene.Paths.end(),
+                           [](const ScenePath& p) { return p.Kind == Ink::Marker; }));
 }
 
 TEST(ChartSvg, IsOneDocumentWithEscapedTextsAndPointDecimals) {

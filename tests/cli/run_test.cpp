@@ -283,6 +283,13 @@ TEST(Chart, WritesTheSvgMarkingTheStateItPrints) {
   EXPECT_NE(svg.find(">25.00 °C, 50.00 %</text>"), std::string::npos);
   EXPECT_NE(svg.find("<circle"), std::string::npos);
 
+  // Almost pure steam: marked at the chart's edge, its humidity ratio in the caption. By hand,
+  // its vapour carries the whole 101.325 kPa, and water boils at 476.16 kPa at 150 °C: 21.28 %.
+  const Outcome steam = RunWith({"--chart", file, "db=150", "sh=1e300"});
+  EXPECT_EQ(steam.Status, ExitSolved);
+  EXPECT_NE(Contents(file).find(">150.00 °C, 21.28 %, 1.0e+300 kg/kg(DA)</text>"),
+            std::string::npos);
+
   // Without a state: the chart alone. A pair without one: the chart, unmarked, and status 1.
   for (const std::vector<std::string>& values :
        {std::vector<std::string>{}, std::vector<std::string>{"db=400", "rh=50"}}) {

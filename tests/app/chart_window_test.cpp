@@ -14,6 +14,7 @@
 #include "app/scaled_view.h"
 #include "app/unit_panel.h"
 #include "tests/app/open_window_test.h"
+#include "tests/app/test_timeouts.h"
 #include "tests/app/window_driver.h"
 #include "tests/app/window_test_main.h"
 #include "units/unit_conversions.h"
@@ -39,7 +40,7 @@ class ChartWindowTest : public OpenWindowTest {
     const QPoint onView = Form().ScaledLayout1->mapFromScene(QPointF(inContent));
     QTest::mouseClick(Form().ScaledLayout1->viewport(), Qt::LeftButton, Qt::NoModifier, onView);
     QVERIFY(Form().Chart_Window != nullptr);
-    QVERIFY(QTest::qWaitForWindowExposed(&Chart()));
+    QVERIFY(QTest::qWaitForWindowExposed(&Chart(), WindowTestTimeoutMs));
   }
 
   // The user comes back to the main window, as by a click on it.
@@ -47,14 +48,15 @@ class ChartWindowTest : public OpenWindowTest {
     // The chart's window is the main window's own, so the main window counts as active while
     // the chart is: wait for the focus itself.
     Form().windowHandle()->requestActivate();
-    QTRY_COMPARE(QGuiApplication::focusWindow(), Form().windowHandle());
+    QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::focusWindow(), Form().windowHandle(),
+                              WindowTestTimeoutMs);
   }
 
   void OpenWithCtrlG() {
     BackToTheMainWindow();
     QTest::keyClick(Form().windowHandle(), Qt::Key_G, Qt::ControlModifier);
     QVERIFY(Form().Chart_Window != nullptr);
-    QVERIFY(QTest::qWaitForWindowExposed(&Chart()));
+    QVERIFY(QTest::qWaitForWindowExposed(&Chart(), WindowTestTimeoutMs));
   }
 
   // Where a chart value lies in the view as it is drawn now.

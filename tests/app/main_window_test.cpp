@@ -21,6 +21,7 @@
 #include "app/scaled_view.h"
 #include "app/unit_panel.h"
 #include "tests/app/fake_platform.h"
+#include "tests/app/test_timeouts.h"
 #include "tests/app/window_test_main.h"
 
 using namespace vaporin;
@@ -157,7 +158,7 @@ class MainWindowTest : public QObject {
   // shows, through parents that agree with their children, and never the invisible helpers.
   void screenReadersReachTheBoxesButNotTheHelpers() {
     Form().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&Form()));
+    QVERIFY(QTest::qWaitForWindowExposed(&Form(), WindowTestTimeoutMs));
     QHash<QObject*, QString> reached;
     QList<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(&Form())};
     while (!pending.isEmpty()) {
@@ -207,7 +208,7 @@ class MainWindowTest : public QObject {
     QFETCH(QSize, window);
     Form().show();
     Form().resize(window);
-    QTRY_COMPARE(Form().VertScrollBox1->size(), window);
+    QTRY_COMPARE_WITH_TIMEOUT(Form().VertScrollBox1->size(), window, WindowTestTimeoutMs);
     QCOMPARE(Form().ScaledLayout1->geometry(), QRect(QPoint(0, 0), window));
     const QTransform stretch = Form().ScaledLayout1->transform();
     QVERIFY(qAbs(stretch.m11() * 385 - window.width()) < 1.0);
@@ -227,7 +228,7 @@ class MainWindowTest : public QObject {
     Form().resize(400, 500);
     QLabel* title = Form().L_title1;
     QLabel* hint = Form().TopL;
-    QTRY_COMPARE(hint->x(), title->x() + title->width() + 6);
+    QTRY_COMPARE_WITH_TIMEOUT(hint->x(), title->x() + title->width() + 6, WindowTestTimeoutMs);
     QCOMPARE(hint->y() + hint->height(), title->y() + title->height() - 2);
   }
 
@@ -248,7 +249,7 @@ class MainWindowTest : public QObject {
   // first box, where typing starts.
   void theStartUpTickLeavesTheFocusInTheFirstBox() {
     Form().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&Form()));
+    QVERIFY(QTest::qWaitForWindowExposed(&Form(), WindowTestTimeoutMs));
     QVERIFY(Form().Timer1->isActive());
     QCOMPARE(Form().Timer1->interval(), 100);
     QCOMPARE(Form().MainLayout1->focusWidget(), Form().DB);
@@ -284,7 +285,7 @@ class MainWindowTest : public QObject {
     RunGuarded([] { throw std::runtime_error("Cannot write the settings file"); });
     // An error thrown inside an event handler is stopped at the handler, not by Qt.
     QTimer::singleShot(0, [] { RunGuarded([] { throw 7; }); });
-    QTRY_COMPARE(ErrorsShown.size(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(ErrorsShown.size(), 2, WindowTestTimeoutMs);
     QCOMPARE(ErrorsShown,
              (QStringList{QStringLiteral("Cannot write the settings file."), QString()}));
     ErrorsShown.clear();

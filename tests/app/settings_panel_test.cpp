@@ -18,6 +18,7 @@
 #include "app/unit_panel.h"
 #include "app/window_combo_box.h"
 #include "tests/app/open_window_test.h"
+#include "tests/app/test_timeouts.h"
 #include "tests/app/text_fit_check.h"
 #include "tests/app/window_driver.h"
 #include "tests/app/window_test_main.h"
@@ -175,7 +176,7 @@ class SettingsPanelTest : public OpenWindowTest {
     QMenu* list = languages->OpenList();
     QVERIFY(list != nullptr);
     QVERIFY(list->isWindow());
-    QVERIFY(QTest::qWaitForWindowExposed(list));
+    QVERIFY(QTest::qWaitForWindowExposed(list, WindowTestTimeoutMs));
     QCOMPARE(list->actions().size(), 9);
     const QRect screen = list->screen()->availableGeometry();
     QVERIFY(screen.contains(list->geometry()));

@@ -7,6 +7,7 @@
 
 #include "app/main_window.h"
 #include "tests/app/fake_platform.h"
+#include "tests/app/test_timeouts.h"
 
 namespace vaporin {
 
@@ -21,7 +22,7 @@ struct WindowDriver {
     Form = std::make_unique<TForm1>(*Platform);
     Form->show();
     Form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(Form.get(), WindowTestTimeoutMs));
     LetTheTimerTick();
   }
 

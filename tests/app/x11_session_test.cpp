@@ -16,6 +16,7 @@
 #include "app/scaled_view.h"
 #include "app/unit_panel.h"
 #include "app/window_combo_box.h"
+#include "tests/app/test_timeouts.h"
 #include "tests/app/text_fit_check.h"
 #include "tests/app/window_driver.h"
 #include "tests/app/window_test_main.h"
@@ -84,7 +85,7 @@ class X11SessionTest : public QObject {
     driver_->Open();
     QWindow* window = Form().windowHandle();
     window->requestActivate();
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(QTest::qWaitForWindowActive(window, WindowTestTimeoutMs));
     QCOMPARE(Form().size(), size);
 
     // The gear, the chart's button and the credit line are in view from the start.
@@ -120,7 +121,7 @@ class X11SessionTest : public QObject {
       windowed->showPopup();
       QMenu* list = windowed->OpenList();
       QVERIFY(list != nullptr);
-      QVERIFY(QTest::qWaitForWindowExposed(list));
+      QVERIFY(QTest::qWaitForWindowExposed(list, WindowTestTimeoutMs));
       QCOMPARE(list->actions().size(), combo->count());
       QVERIFY(list->screen()->geometry().contains(list->geometry()));
       QAction* last = list->actions().last();
@@ -128,9 +129,9 @@ class X11SessionTest : public QObject {
       QCOMPARE(combo->currentIndex(), combo->count() - 1);
     }
     // The last list closes through the X server; until then Esc would go to it.
-    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget() == nullptr, WindowTestTimeoutMs);
     QTest::keyClick(window, Qt::Key_Escape);
-    QVERIFY(!panel.isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!panel.isVisible(), WindowTestTimeoutMs);
     QCOMPARE(Form().Core().Units().LanguageIndex, language);  // Esc took none of it over
   }
 };

@@ -51,6 +51,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress: {
       const auto& key = static_cast<const QKeyEvent&>(*event);
+      // Shift+F10 opens the box's menu, as the menu key does, under the box.
+      if (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier) {
+        RunGuarded([&] { ShowBoxMenu(box, box->rect().bottomLeft()); });
+        return true;
+      }
       const bool tab = key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier);
       const bool backtab = key.key() == Qt::Key_Backtab ||
                            (key.key() == Qt::Key_Tab && (key.modifiers() & Qt::ShiftModifier));
@@ -74,10 +79,16 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonDblClick:
       RunGuarded([&] { DBDblClick(box); });
       break;
-    case QEvent::ContextMenu:
-      RunGuarded([&] { ShowBoxMenu(box, static_cast<const QContextMenuEvent*>(event)->pos()); });
+    case QEvent::ContextMenu: {
+      // From the keyboard (the menu key, Shift+F10) the menu opens under the box.
+      const auto* menuEvent = static_cast<const QContextMenuEvent*>(event);
+      const QPoint at = menuEvent->reason() == QContextMenuEvent::Keyboard
+                            ? box->rect().bottomLeft()
+                            : menuEvent->pos();
+      RunGuarded([&] { ShowBoxMenu(box, at); });
       swallow = true;
       break;
+    }
     default:
       break;
   }
@@ -116,9 +127,14 @@ void TForm1::DBDblClick(QLineEdit* sender) {
 void TForm1::CommitInputs() { Show(core_.CommitInputs(ReadBoxTexts())); }
 
 void TForm1::ShowBoxMenu(QLineEdit* box, const QPoint& at) {
-  // The box's own menu, as a window of its own, with "Copy all" added.
-  QMenu* menu = box->createStandardContextMenu();
-  menu->setParent(PopupParentFor(box), menu->windowFlags());
+  // The box's own entries with "Copy all" added, in a menu that is a window of its own: one made
+  // as a child of the scaled content would be drawn inside it, clipped at its edge. The box's
+  // menu keeps its entries and goes with the new one.
+  QMenu* entries = box->createStandardContextMenu();
+  auto* menu = new QMenu(PopupParentFor(box));
+  menu->addActions(entries->actions());
+  entries->setParent(menu, Qt::Widget);
+  entries->hide();
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->setFont(PopupFontFor(box));
   menu->addSeparator();

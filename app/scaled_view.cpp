@@ -16,7 +16,8 @@ ScaledView::ScaledView(QWidget* parent) : QGraphicsView(parent) {
   setFrameShape(QFrame::NoFrame);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // Scaled by one factor, the content leaves space on one axis: it sits in the middle.
+  setAlignment(Qt::AlignCenter);
   setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                  QPainter::SmoothPixmapTransform);
   setBackgroundRole(QPalette::Window);
@@ -32,6 +33,8 @@ void ScaledView::SetReferenceSize(const QSize& size) {
 void ScaledView::SetContent(QWidget* content) {
   content->setParent(nullptr);
   proxy_ = scene()->addWidget(content);
+  // The space beside the content is the content's own background.
+  setBackgroundBrush(content->palette().color(QPalette::Window));
   ExposeContentOf(this, content);
   if (!referenceSize_.isEmpty()) content->resize(referenceSize_);
   UpdateScale();
@@ -90,8 +93,11 @@ QFont PopupFontFor(const QWidget* widget) {
 
 void ScaledView::UpdateScale() {
   if (referenceSize_.isEmpty() || exactSize_.isEmpty()) return;
-  setTransform(QTransform::fromScale(exactSize_.width() / referenceSize_.width(),
-                                     exactSize_.height() / referenceSize_.height()));
+  // One factor for both axes, so that letters and the gear keep their shapes; the smaller one,
+  // so that the whole content stays in view.
+  const double factor = std::min(exactSize_.width() / referenceSize_.width(),
+                                 exactSize_.height() / referenceSize_.height());
+  setTransform(QTransform::fromScale(factor, factor));
 }
 
 }  // namespace vaporin

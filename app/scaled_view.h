@@ -7,9 +7,10 @@ class QGraphicsProxyWidget;
 
 namespace vaporin {
 
-// A container whose content is laid out at a fixed reference size and drawn stretched to the
-// container's size, each axis by its own ratio. Typing, focus, double clicks and the
-// clipboard keep working in the content.
+// A container whose content is laid out at a fixed reference size and drawn scaled to the
+// container's size by one factor for both axes (the smaller of the two ratios), in the middle
+// of the container, the space beside it in the content's background. Typing, focus, double
+// clicks and the clipboard keep working in the content.
 class ScaledView final : public QGraphicsView {
  public:
   explicit ScaledView(QWidget* parent = nullptr);

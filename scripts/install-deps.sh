@@ -12,7 +12,7 @@ packages=(
 if [ "${1:-}" = "test" ]; then
   packages+=(
     clang libgtest-dev libgmock-dev libbenchmark-dev
-    desktop-file-utils appstream dpkg-dev file libx11-dev xvfb
+    desktop-file-utils appstream dpkg-dev file libx11-dev xvfb xdotool
   )
 fi
 

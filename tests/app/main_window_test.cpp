@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <clocale>
 #include <memory>
 #include <stdexcept>
@@ -200,19 +201,27 @@ class MainWindowTest : public QObject {
     QTest::newRow("landscape") << QSize(800, 600);
     QTest::newRow("tall landscape") << QSize(1200, 800);
     QTest::newRow("square") << QSize(800, 800);
+    QTest::newRow("wide") << QSize(1600, 600);
   }
 
-  // The content fills the window, stretched from the reference size on each axis: the gear
-  // and the credit line are always in view and nothing scrolls.
+  // The content is scaled by one factor on both axes, the smaller ratio, so that letters and the
+  // gear keep their shapes and the gear and the credit line stay in view; it sits in the middle
+  // of the window, and nothing scrolls.
   void scalesTheContentOnResize() {
     QFETCH(QSize, window);
     Form().show();
     Form().resize(window);
     QTRY_COMPARE_WITH_TIMEOUT(Form().VertScrollBox1->size(), window, WindowTestTimeoutMs);
     QCOMPARE(Form().ScaledLayout1->geometry(), QRect(QPoint(0, 0), window));
-    const QTransform stretch = Form().ScaledLayout1->transform();
-    QVERIFY(qAbs(stretch.m11() * 385 - window.width()) < 1.0);
-    QVERIFY(qAbs(stretch.m22() * 401 - window.height()) < 1.0);
+    const QTransform scale = Form().ScaledLayout1->transform();
+    const double factor = std::min(window.width() / 385.0, window.height() / 401.0);
+    QVERIFY(qAbs(scale.m11() - factor) < 1e-9);
+    QVERIFY(qAbs(scale.m22() - factor) < 1e-9);
+    const QRectF content =
+        Form().ScaledLayout1->mapFromScene(QRectF(0, 0, 385, 401)).boundingRect();
+    QVERIFY2(qAbs(content.left() - (window.width() - content.right())) <= 1.5 &&
+                 qAbs(content.top() - (window.height() - content.bottom())) <= 1.5,
+             "the content is in the middle");
     QCOMPARE(Form().VertScrollBox1->verticalScrollBar()->maximum(), 0);
     for (QWidget* footer :
          {static_cast<QWidget*>(Form().Set_Button1), static_cast<QWidget*>(Form().air_f)}) {

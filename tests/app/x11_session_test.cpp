@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -36,6 +37,26 @@ class X11SessionTest : public QObject {
   std::unique_ptr<WindowDriver> driver_;
 
   TForm1& Form() { return *driver_->Form; }
+
+  // A real pointer or key event through the X server's test extension, as a user's own.
+  static void Xdotool(const QStringList& arguments) {
+    QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), arguments), 0);
+  }
+  static void ClickAt(const QPoint& at, int button) {
+    Xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),
+             QString::number(at.y()), QStringLiteral("click"), QString::number(button)});
+  }
+
+  // The menu open now, once it is a visible window whose entries are all on the screen.
+  static QMenu* OpenMenu() {
+    QMenu* menu = nullptr;
+    auto shown = [&] {
+      menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      return menu != nullptr && menu->isVisible() && menu->isWindow();
+    };
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(shown(), WindowTestTimeoutMs); }();
+    return menu;
+  }
 
   // Whether the widget of the scaled content shows whole within the window's view.
   bool InView(const QWidget* widget) {
@@ -133,6 +154,68 @@ class X11SessionTest : public QObject {
     QTest::keyClick(window, Qt::Key_Escape);
     QTRY_VERIFY_WITH_TIMEOUT(!panel.isVisible(), WindowTestTimeoutMs);
     QCOMPARE(Form().Core().Units().LanguageIndex, language);  // Esc took none of it over
+  }
+
+  // A right-click on each box, a real button-3 press, opens the box's menu as a window of its own
+  // with every entry on the screen, at every window size; its "Copy all" copies the display.
+  // The menu key's Shift+F10 opens it under the box.
+  void aRightClickOpensTheBoxMenuAsAWindow_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("box");
+    for (const QSize size : {QSize(330, 360), QSize(600, 640), QSize(1200, 800)}) {
+      for (int box = 0; box < static_cast<int>(EditBoxCount); ++box) {
+        QTest::newRow(qPrintable(
+            QStringLiteral("box %1 at %2x%3").arg(box).arg(size.width()).arg(size.height())))
+            << size << box;
+      }
+    }
+  }
+
+  void aRightClickOpensTheBoxMenuAsAWindow() {
+    QFETCH(QSize, size);
+    QFETCH(int, box);
+    driver_ = std::make_unique<WindowDriver>();
+    driver_->Open();
+    Form().resize(size);
+    QWindow* window = Form().windowHandle();
+    window->requestActivate();
+    QVERIFY(QTest::qWaitForWindowActive(window, WindowTestTimeoutMs));
+    driver_->ShowTheOverviewState();
+    driver_->LetTheTimerTick();
+    QGuiApplication::clipboard()->clear();
+
+    QLineEdit* edit = Form().Box(static_cast<EditBox>(box));
+    ClickAt(ScreenPoint(edit, edit->rect().center()), 3);
+    QMenu* menu = OpenMenu();
+    QVERIFY(menu != nullptr);
+    const QRect screen = menu->screen()->geometry();
+    QVERIFY2(screen.contains(menu->geometry()), "the menu is on the screen");
+    QCOMPARE(menu->parentWidget(), static_cast<QWidget*>(&Form()));
+    QAction* copyAll = menu->actions().last();
+    QCOMPARE(copyAll->text(), QStringLiteral("Copy all"));
+    for (QAction* entry : menu->actions()) {
+      if (entry->isSeparator()) continue;
+      QVERIFY2(screen.contains(menu->mapToGlobal(menu->actionGeometry(entry).center())),
+               qPrintable(entry->text()));
+    }
+    ClickAt(menu->mapToGlobal(menu->actionGeometry(copyAll).center()), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        QGuiApplication::clipboard()->text().contains(QStringLiteral("\t25,00\t°C")),
+        WindowTestTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget() == nullptr, WindowTestTimeoutMs);
+
+    // The keys go where the X server's focus is: the window, with the pointer over it.
+    ClickAt(ScreenPoint(edit, edit->rect().center()), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(edit->hasFocus(), WindowTestTimeoutMs);
+    Xdotool({QStringLiteral("key"), QStringLiteral("shift+F10")});
+    menu = OpenMenu();
+    QVERIFY(menu != nullptr);
+    const QPoint under = ScreenPoint(edit, edit->rect().bottomLeft());
+    QVERIFY2((menu->geometry().topLeft() - under).manhattanLength() <= 4 ||
+                 !screen.contains(QRect(under, menu->size())),
+             "the menu opens under the box");
+    Xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget() == nullptr, WindowTestTimeoutMs);
   }
 };
 

@@ -41,7 +41,8 @@ void ListRow::FitTitle() {
   }
   available = std::max(1, available - TitleGap);
   QFont font = this->font();
-  const int designed = font.pixelSize();
+  const int designed =
+      titleSizeCap_ > 0 ? std::min(font.pixelSize(), titleSizeCap_) : font.pixelSize();
   const TextFit fit = FitText(designed, available, [&](int size) {
     font.setPixelSize(size);
     return QFontMetrics(font).horizontalAdvance(text_);
@@ -56,6 +57,22 @@ void ListRow::FitTitle() {
     title_->setText(text_);
     title_->setToolTip(QString());
   }
+}
+
+int ListRow::TitlePixelSize() const { return title_->font().pixelSize(); }
+
+void ListRow::SetTitleSizeCap(int pixels) {
+  titleSizeCap_ = pixels;
+  FitTitle();
+}
+
+void FitTitlesTogether(const std::vector<ListRow*>& rows) {
+  int common = 0;
+  for (ListRow* row : rows) {
+    row->SetTitleSizeCap(0);
+    common = common == 0 ? row->TitlePixelSize() : std::min(common, row->TitlePixelSize());
+  }
+  for (ListRow* row : rows) row->SetTitleSizeCap(common);
 }
 
 bool ListRow::event(QEvent* event) {

@@ -29,6 +29,12 @@ class ListRow final : public QFrame {
   // A row of the property list: white, with a rule under it; other rows show their parent.
   void SetBoxed(bool boxed);
 
+  // The title's font size now: the largest, up to the designed size and the cap, at which it
+  // fits (the floor when it is elided).
+  int TitlePixelSize() const;
+  // The largest font size the title may take; 0 for the designed size.
+  void SetTitleSizeCap(int pixels);
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
@@ -50,6 +56,11 @@ class ListRow final : public QFrame {
   QString text_;
   std::vector<Anchor> anchors_;
   bool boxed_ = false;
+  int titleSizeCap_ = 0;
 };
+
+// Fits the rows' titles at one font size, the largest at which every one fits, so that
+// neighbouring rows do not differ.
+void FitTitlesTogether(const std::vector<ListRow*>& rows);
 
 }  // namespace vaporin

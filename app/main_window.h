@@ -121,6 +121,7 @@ class TForm1 final : public QWidget {
   // The eight edit boxes from top to bottom, which is also the Tab order.
   const std::array<QLineEdit*, EditBoxCount>& Boxes() const { return boxes_; }
   QLineEdit* Box(EditBox box) const { return boxes_[IndexOf(box)]; }
+  ListRow* Row(EditBox box) const { return rows_[IndexOf(box)]; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

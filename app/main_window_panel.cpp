@@ -110,9 +110,8 @@ void TForm1::ApplyLanguage() {
 
 void TForm1::FitPanelButtons() {
   if (Panel_Con == nullptr) return;
-  for (QPushButton* button : {Panel_Con->Set_Save, Panel_Con->Set_Btn, Panel_Con->BtnCancel}) {
-    FitInto(button);
-  }
+  FitTogether({Panel_Con->Set_Save, Panel_Con->Set_Btn, Panel_Con->BtnCancel});
+  FitTitlesTogether(Panel_Con->Rows());
 }
 
 BaseTitles TForm1::BaseTitlesShown() const {
@@ -162,6 +161,7 @@ void TForm1::ApplyUnitLabels() {
   Chart_Button1->setAccessibleName(chart);
   Chart_Button1->setToolTip(chart + QStringLiteral(" (Ctrl+G)"));
   Show(core_.RefreshDisplay(ReadBoxTexts()));
+  FitTitlesTogether({rows_.begin(), rows_.end()});
 }
 
 }  // namespace vaporin

@@ -60,4 +60,18 @@ void FitInto(QAbstractButton* button) {
   button->setFont(FittedFont(button, button->text(), button->width() - 2 * ButtonPadding, &elide));
 }
 
+void FitTogether(const std::vector<QAbstractButton*>& buttons) {
+  int common = 0;
+  for (QAbstractButton* button : buttons) {
+    FitInto(button);
+    const int size = button->font().pixelSize();
+    common = common == 0 ? size : std::min(common, size);
+  }
+  for (QAbstractButton* button : buttons) {
+    QFont font = button->font();
+    font.setPixelSize(common);
+    button->setFont(font);
+  }
+}
+
 }  // namespace vaporin

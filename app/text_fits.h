@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 class QAbstractButton;
 class QLabel;
 
@@ -10,5 +12,7 @@ namespace vaporin {
 void FitInto(QLabel* label, int available);
 // Fits a button's text into the button, from its designed font size down to the floor.
 void FitInto(QAbstractButton* button);
+// Fits the buttons' texts at one font size, the largest at which each fits its button.
+void FitTogether(const std::vector<QAbstractButton*>& buttons);
 
 }  // namespace vaporin

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/pressure_entry.h"
 #include "settings/unit_settings.h"
@@ -37,6 +38,10 @@ class UnitPanel final : public QFrame {
   std::optional<PressureEntry::Refusal> PressureRefusal() const;
   // Shows the refusal under its box, `text` being its translated reason.
   void ShowRefusal(const PressureEntry::Refusal& refusal, const QString& text);
+  // The rows whose titles are fitted together, in order.
+  std::vector<ListRow*> Rows() const {
+    return {LBunit1, LBunit2, LBunit3, LBunit4, LBalt, LBunit5, LBunit6, LBlang1, LBstaytop};
+  }
   // Names each control after its row's title, for screen readers: called after every pass that
   // translates the rows, so that the names are in the language in force too.
   void NameControls();

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -211,6 +212,20 @@ class SettingsPanelTest : public OpenWindowTest {
     Form().resize(288, 320);
     Click(Form().Set_Button1);
     VerifyEveryTextFits(Form(), Panel());
+    // Shrunk as a group: neighbouring rows, and the three buttons, share one size.
+    auto titleSizes = [](const std::vector<ListRow*>& rows) {
+      QSet<int> sizes;
+      for (const ListRow* row : rows) sizes.insert(row->TitleLabel()->font().pixelSize());
+      return sizes;
+    };
+    std::vector<ListRow*> listRows;
+    for (const BoxInfo& info : BoxTable) listRows.push_back(Form().Row(info.Box));
+    QCOMPARE(titleSizes(listRows).size(), 1);
+    QCOMPARE(titleSizes(Panel().Rows()).size(), 1);
+    const QSet<int> buttonSizes = {Panel().Set_Save->font().pixelSize(),
+                                   Panel().Set_Btn->font().pixelSize(),
+                                   Panel().BtnCancel->font().pixelSize()};
+    QCOMPARE(buttonSizes.size(), 1);
   }
 
   void tabGoesThroughThePanelInReadingOrder() {

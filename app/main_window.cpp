@@ -20,6 +20,7 @@
 #include "app/clickable_label.h"
 #include "app/platform.h"
 #include "app/scaled_view.h"
+#include "app/screen_fit.h"
 #include "app/text_fits.h"
 #include "app/unit_panel.h"
 #include "app/window_geometry.h"
@@ -89,6 +90,7 @@ void TForm1::FormCreate() {
   ApplyUnitLabels();
   PrepareSettingsPanel();
   ReadSettingsPassTwo();
+  FitOnScreen(this);
 }
 
 void TForm1::SetSettingsPath() {

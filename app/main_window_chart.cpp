@@ -9,6 +9,7 @@
 #include "app/chart_window.h"
 #include "app/main_window.h"
 #include "app/platform.h"
+#include "app/screen_fit.h"
 #include "app/window_geometry.h"
 #include "chart/chart_setup.h"
 #include "chart_paint/chart_painter.h"
@@ -45,6 +46,7 @@ void TForm1::PlaceChartWindow() {
   Chart_Window->move(ClampWindowPosition(geometry.Left), ClampWindowPosition(geometry.Top));
   Chart_Window->resize(UsableWindowExtent(geometry.Width, ChartDefaultWidth),
                        UsableWindowExtent(geometry.Height, ChartDefaultHeight));
+  FitOnScreen(Chart_Window);
 }
 
 void TForm1::UpdateChart() {

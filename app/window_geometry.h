@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 // Plain arithmetic of the window's resize and geometry. Layout units throughout.
 namespace vaporin {
 
@@ -30,6 +32,20 @@ inline constexpr int MaxWindowExtent = 8192;
 
 int ClampWindowPosition(int position);
 int ClampWindowExtent(int extent);
+
+struct ScreenRect {
+  int Left;
+  int Top;
+  int Width;
+  int Height;
+  bool operator==(const ScreenRect&) const = default;
+};
+
+// A window's rectangle fitted into the screens' available areas: onto the screen that holds
+// most of it (the first, the primary, when none does, as after a monitor was unplugged), no
+// larger than that screen's area, and moved until it lies wholly inside it, so that its title
+// bar can always be reached.
+ScreenRect FitIntoScreens(ScreenRect window, const std::vector<ScreenRect>& available);
 
 // A saved width or height below this is a window nobody can use.
 inline constexpr int MinUsableWindowExtent = 100;

@@ -195,6 +195,22 @@ class ChartWindowTest : public OpenWindowTest {
     QCOMPARE(Chart().pos(), QPoint(40, 50));
     QCOMPARE(Chart().size(), QSize(700, 500));
   }
+
+  // A place saved above the screen (after a monitor was unplugged) or a size larger than the
+  // screen opens the chart wholly on the 1600 x 1000 screen, its title bar within reach.
+  void opensWithinTheScreenWhateverWasSaved() {
+    driver_ = std::make_unique<WindowDriver>();
+    QFile file(SettingsPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        "[setting]\r\nchart_left=300\r\nchart_top=-99999\r\nchart_width=1800\r\n"
+        "chart_height=1200\r\n");
+    file.close();
+    driver_->Open();
+    OpenWithCtrlG();
+    QCOMPARE(Chart().pos(), QPoint(0, 0));
+    QCOMPARE(Chart().size(), QSize(1600, 1000));
+  }
 };
 
 VAPORIN_WINDOW_TEST_MAIN(ChartWindowTest)

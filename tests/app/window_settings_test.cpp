@@ -70,11 +70,14 @@ class WindowSettingsTest : public QObject {
                                             << QPoint(0, 0) << startUp << false << 2 << 5;
     QTest::newRow("shift with a file") << QByteArray("[setting]\nte=2\npos_left=100\nstayontop=1\n")
                                        << true << QPoint(0, 0) << startUp << false << 0 << 1;
-    QTest::newRow("hostile sizes")
-        << QByteArray(
-               "[setting]\npos_left=99999999999\npos_top=-2147483648\n"
-               "pos_width=2147483647\npos_height=-5\n")
-        << false << QPoint(0, -32767) << QSize(8192, 320) << false << 0 << 1;
+    QTest::newRow("hostile sizes") << QByteArray(
+                                          "[setting]\npos_left=99999999999\npos_top=-2147483648\n"
+                                          "pos_width=2147483647\npos_height=-5\n")
+                                   << false << QPoint(0, 0) << QSize(1600, 320) << false << 0 << 1;
+    // Saved on a wider screen, or above this one: moved wholly onto the screen.
+    QTest::newRow("past the screen's edges")
+        << QByteArray("[setting]\npos_left=1500\npos_top=-99999\n") << false
+        << QPoint(1600 - 288, 0) << startUp << false << 0 << 1;
     // A window nobody can use is not kept: it opens at the start-up size.
     QTest::newRow("zero size") << QByteArray("[setting]\npos_width=0\npos_height=0\n") << false
                                << QPoint(0, 0) << startUp << false << 0 << 1;

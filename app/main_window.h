@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 
+#include "app/qt_translations.h"
 #include "core/calculator.h"
 #include "i18n/translation_data.h"
 #include "settings/settings_store.h"
@@ -185,6 +186,7 @@ class TForm1 final : public QWidget {
   SettingsStore settings_{std::filesystem::path()};
   // What the settings file held at start; none without one.
   std::optional<StartUpSettings> saved_;
+  QtTranslations qtTranslations_;
   bool reasonShown_ = false;
 };
 

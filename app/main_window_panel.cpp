@@ -106,6 +106,7 @@ void TForm1::ApplyLanguage() {
   texts.WriteBack();
   if (Panel_Con != nullptr) Panel_Con->NameControls();
   FitPanelButtons();
+  qtTranslations_.Select(core_.Units().LanguageCode);
 }
 
 void TForm1::FitPanelButtons() {

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make
-  qt6-base-dev qt6-qpa-plugins librsvg2-bin
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n librsvg2-bin
   fonts-dejavu-core fonts-liberation2 fonts-wqy-microhei
 )
 if [ "${1:-}" = "test" ]; then

@@ -10,6 +10,7 @@ deb=$(ls "$out"/vaporin_*_amd64.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "$depends" | grep -q libqt6widgets6 || { echo "no Qt dependency: $depends"; exit 1; }
 echo "$depends" | grep -q qt6-qpa-plugins || { echo "no platform plugin: $depends"; exit 1; }
+echo "$depends" | grep -q qt6-translations-l10n || { echo "no Qt translations: $depends"; exit 1; }
 contents=$(dpkg-deb -c "$deb")
 for file in ./usr/bin/vaporin ./usr/bin/vaporin-calc ./usr/lib/vaporin/vaporin-chart-png.so ./usr/share/applications/org.vaporin.Vaporin.desktop; do
   echo "$contents" | grep -q " $file\$" || { echo "not packed: $file"; exit 1; }

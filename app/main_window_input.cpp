@@ -37,6 +37,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     // A character typed while the focus rests after a result starts a new entry in the first
     // box, as if typed there.
     const auto& key = static_cast<const QKeyEvent&>(*event);
+    // Esc after a result starts over, as it does in a box.
+    if (key.key() == Qt::Key_Escape) {
+      RunGuarded([&] { DBKeyDown(DB, key); });
+      return true;
+    }
     if (!TypesText(key)) return QWidget::eventFilter(watched, event);
     RunGuarded([&] {
       DB->setFocus(Qt::OtherFocusReason);
@@ -101,7 +106,7 @@ bool TForm1::DBKeyDown(QLineEdit* sender, const QKeyEvent& key) {
   // moment: pressing it to start a copy must not clear the result.
   const KeyPress press{key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter,
                        modifiers.testFlag(Qt::ControlModifier) || key.key() == Qt::Key_Control,
-                       modifiers.testFlag(Qt::ShiftModifier)};
+                       modifiers.testFlag(Qt::ShiftModifier), key.key() == Qt::Key_Escape};
   const Calculator::KeyOutcome outcome = core_.KeyDown(ReadBoxTexts(), press);
   Show(outcome.Update);
   switch (outcome.Decision.Move) {
@@ -111,6 +116,9 @@ bool TForm1::DBKeyDown(QLineEdit* sender, const QKeyEvent& key) {
     case FocusMove::NextBox:
     case FocusMove::PreviousBox:
       FocusBox(*EditBoxOf(sender), outcome.Decision.Move == FocusMove::PreviousBox);
+      break;
+    case FocusMove::FirstBox:
+      DB->setFocus(Qt::OtherFocusReason);
       break;
     case FocusMove::None:
       break;

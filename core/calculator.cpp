@@ -68,6 +68,9 @@ BoxesUpdate Calculator::CommitInputs(const BoxTexts& texts) {
   if (solution.Commit.DisableDP) update.DPEnabled = false;
   if (solution.Commit.DisableSH) update.SHEnabled = false;
   update.Reason = solution.Reason;
+  // A third value after a pair that gave no state is not taken: say so rather than nothing.
+  const int groups = FilledGroupCount(texts);
+  if (groups > 2 && groups < FullDisplayGroups) update.Reason = TextId::TwoValuesOnly;
   if (solution.Commit.Inputs != 2) return update;
   pairCode_ = solution.Commit.PairCode;
   committed_ = solution.Entered;
@@ -97,13 +100,14 @@ BoxesUpdate Calculator::EnterDryBulbAndRatio(double dryBulbC, double humidityRat
 
 Calculator::KeyOutcome Calculator::KeyDown(const BoxTexts& texts, KeyPress key) {
   KeyOutcome outcome;
-  outcome.Decision = DecideKeyDown(FilledGroupCount(texts), key.Enter, key.Ctrl, key.Shift);
+  outcome.Decision =
+      DecideKeyDown(FilledGroupCount(texts), key.Enter, key.Ctrl, key.Shift, key.Escape);
   if (outcome.Decision.ClearAll) outcome.Update = ClearAll();
   return outcome;
 }
 
 BoxesUpdate Calculator::DoubleClick(const BoxTexts& texts, EditBox box) {
-  if (displayLock_ || FilledGroupCount(texts) < FullDisplayGroups) return {};
+  if (displayLock_ || FilledGroupCount(texts) < 2) return {};
   BoxesUpdate update = ClearAll();
   TextOf(*update.Texts, box) = TextOf(texts, box);
   return update;

@@ -23,6 +23,7 @@ struct KeyPress {
   bool Enter = false;
   bool Ctrl = false;
   bool Shift = false;
+  bool Escape = false;
 };
 
 // What the boxes must show after an operation; a field left empty changes nothing.
@@ -81,7 +82,8 @@ class Calculator {
     BoxesUpdate Update;
   };
   KeyOutcome KeyDown(const BoxTexts& texts, KeyPress key);
-  // A double click in a full display keeps that box's text and clears the rest.
+  // A double click keeps that box's text and clears the rest, once two values or more stand: a
+  // full display, or a pair that gave no state.
   BoxesUpdate DoubleClick(const BoxTexts& texts, EditBox box);
   // The lock's timer ran out.
   void ReleaseDisplayLock() { displayLock_ = false; }

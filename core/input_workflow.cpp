@@ -127,8 +127,9 @@ TextId WhyNoInputPair(const BoxTexts& texts, std::string_view separator) {
   return TextId::NoAirState;
 }
 
-KeyDecision DecideKeyDown(int filledGroups, bool enter, bool ctrl, bool shift) {
+KeyDecision DecideKeyDown(int filledGroups, bool enter, bool ctrl, bool shift, bool escape) {
   KeyDecision decision;
+  if (escape && !ctrl) return {true, true, FocusMove::FirstBox};
   decision.ClearAll = filledGroups >= FullDisplayGroups && !ctrl;
   if (enter) {
     decision.Swallow = true;

@@ -51,13 +51,16 @@ CommitResult CommitInputs(const BoxTexts& texts, const UnitSettings& units,
 TextId WhyNoInputPair(const BoxTexts& texts, std::string_view separator);
 
 // What a key pressed in a box does, given the filled groups before it acts.
-enum class FocusMove { None, ToFocusTarget, NextBox, PreviousBox };
+enum class FocusMove { None, ToFocusTarget, NextBox, PreviousBox, FirstBox };
 struct KeyDecision {
   bool ClearAll = false;
   bool Swallow = false;  // the box never sees the key
   FocusMove Move = FocusMove::None;
 };
-KeyDecision DecideKeyDown(int filledGroups, bool enter, bool ctrl, bool shift);
+// Esc clears every box and starts over in the first, whatever stands in them: a result, or a
+// pair that gave none.
+KeyDecision DecideKeyDown(int filledGroups, bool enter, bool ctrl, bool shift,
+                          bool escape = false);
 
 // The box the focus goes to from `from`, forwards or backwards, skipping disabled boxes and
 // wrapping around; `from` itself when no other box is enabled.

@@ -305,6 +305,17 @@ const std::array<TranslationRow, SourceTextCount> TranslationRows = {{
         "海拔必须在 %1 到 %2 之间",               // zh_cn
         "海拔高度必須介於 %1 到 %2 之間",         // zh_tw
     },
+    {
+        "Enter two values only (Esc clears all)",           // en
+        "Nur zwei Werte eingeben (Esc löscht alle)",        // de
+        "Introduzca solo dos valores (Esc borra todo)",     // es
+        "Deux valeurs seulement (Échap efface tout)",       // fr
+        "Inserire solo due valori (Esc cancella tutto)",    // it
+        "値は2つだけ入力してください（Escで全消去）",       // ja
+        "Введите только два значения (Esc очищает всё)",    // ru
+        "只能输入两个值（Esc 全部清除）",                   // zh_cn
+        "只能輸入兩個值（Esc 全部清除）",                   // zh_tw
+    },
 }};
 
 const std::array<LanguageEntry, LanguageCount> Languages = {{

@@ -36,6 +36,7 @@ enum class TextId : size_t {
   OutsideCalculationRange,
   PressureRange,
   AltitudeRange,
+  TwoValuesOnly,
   Count,
 };
 

@@ -254,8 +254,8 @@ class InputWorkflowWindowTest : public OpenWindowTest {
     QTest::newRow("shift alone clears")
         << "WB" << int(Qt::Key_Shift) << static_cast<int>(Qt::ShiftModifier) << true << cleared
         << "WB";
-    QTest::newRow("escape clears")
-        << "WB" << int(Qt::Key_Escape) << none << true << cleared << "WB";
+    QTest::newRow("escape clears and starts over")
+        << "WB" << int(Qt::Key_Escape) << none << true << cleared << "DB";
     QTest::newRow("ctrl alone clears nothing")
         << "WB" << int(Qt::Key_Control) << static_cast<int>(Qt::ControlModifier) << true
         << QStringList() << "WB";
@@ -296,6 +296,39 @@ class InputWorkflowWindowTest : public OpenWindowTest {
     QTest::mouseDClick(Form().DP, Qt::LeftButton);
     QCOMPARE(AllTexts(), (QStringList{"", "", "", "", "13.87", "", "", ""}));
     QVERIFY(Form().SH->isEnabled());
+  }
+
+  // After a pair that gave no state (dew point above the dry bulb): a third value says that two
+  // are taken, Esc clears every box and starts over in the first, and a double click keeps the
+  // good value and clears the rest. All by real keys and clicks.
+  void aRefusedPairCanBeLeft() {
+    Type(Form().DB, QStringLiteral("25"));
+    Enter(Form().DB);
+    Type(Form().DP, QStringLiteral("30"));
+    Enter(Form().DP);
+    QCOMPARE(Form().TopL->text(), QStringLiteral("No air state has these two values"));
+    Type(Form().WB, QStringLiteral("20"));
+    Enter(Form().WB);
+    QCOMPARE(Form().TopL->text(), QStringLiteral("Enter two values only (Esc clears all)"));
+    QTest::keyClick(Form().WB, Qt::Key_Escape);
+    QCOMPARE(AllTexts(), (QStringList{"", "", "", "", "", "", "", ""}));
+    QCOMPARE(Focused(), Form().DB);
+
+    Type(Form().DB, QStringLiteral("25"));
+    Enter(Form().DB);
+    Type(Form().DP, QStringLiteral("30"));
+    Enter(Form().DP);
+    QCOMPARE(Focused(), Form().Button1);
+    QTest::keyClick(Form().Button1, Qt::Key_Escape);  // from where the focus rests
+    QCOMPARE(AllTexts(), (QStringList{"", "", "", "", "", "", "", ""}));
+    QCOMPARE(Focused(), Form().DB);
+
+    Type(Form().DB, QStringLiteral("25"));
+    Enter(Form().DB);
+    Type(Form().DP, QStringLiteral("30"));
+    Enter(Form().DP);
+    QTest::mouseDClick(Form().DB, Qt::LeftButton);
+    QCOMPARE(AllTexts(), (QStringList{"25", "", "", "", "", "", "", ""}));
   }
 
   void aDoubleClickWhileEnteringChangesNothing() {

@@ -130,6 +130,24 @@ TEST(Calculator, DoubleClickKeepsOnlyThatBoxOnceTheLockHasPassed) {
   EXPECT_FALSE(Calculator().DoubleClick(Texts({{B::DB, "25"}}), B::DB).Texts);
 }
 
+// A pair that gave no state is left as a result is: a double click keeps one box, and a third
+// value says that only two are taken.
+TEST(Calculator, LeavesARefusedPairByADoubleClickOrEsc) {
+  Calculator core;
+  const BoxTexts refused = Texts({{B::DB, "25"}, {B::DP, "30"}});
+  EXPECT_EQ(core.CommitInputs(refused).Reason, std::optional(TextId::NoAirState));
+  const BoxesUpdate kept = core.DoubleClick(refused, B::DB);
+  ASSERT_TRUE(kept.Texts);
+  EXPECT_EQ(*kept.Texts, Texts({{B::DB, "25"}}));
+  EXPECT_EQ(core.CommitInputs(Texts({{B::DB, "25"}, {B::DP, "30"}, {B::WB, "20"}})).Reason,
+            std::optional(TextId::TwoValuesOnly));
+  const Calculator::KeyOutcome escape = core.KeyDown(refused, KeyPress{false, false, false, true});
+  EXPECT_TRUE(escape.Decision.ClearAll);
+  EXPECT_EQ(escape.Decision.Move, FocusMove::FirstBox);
+  ASSERT_TRUE(escape.Update.Texts);
+  EXPECT_EQ(*escape.Update.Texts, BoxTexts{});
+}
+
 TEST(Calculator, ShowsAFullDisplayAgainInNewUnits) {
   Shown shown;
   UnitSettings units = shown.Core.Units();

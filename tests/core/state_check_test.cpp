@@ -83,12 +83,13 @@ TEST(ImpossibleStates, AreRefusedAndRealOnesAtTheEdgesStay) {
   EXPECT_EQ(shown("VeryDry", B::RH), "1.68");
 }
 
-TEST(ImpossibleStates, OneValueGivesNoReason) {
+// One value is no pair yet; a third one is more than a pair, and the title bar says so.
+TEST(ImpossibleStates, OneValueGivesNoReasonAThirdSaysTwoAreTaken) {
   Calculator core;
   EXPECT_FALSE(core.CommitInputs(BoxTexts{"25"}).Reason);
   BoxTexts threeGroups{"25", "150"};
   TextOf(threeGroups, B::WB) = "30";
-  EXPECT_FALSE(core.CommitInputs(threeGroups).Reason);
+  EXPECT_EQ(core.CommitInputs(threeGroups).Reason, std::optional(TextId::TwoValuesOnly));
 }
 
 // The physical region, field by field, on a real state of a pair that no search solves, so

@@ -3,6 +3,7 @@
 #include "core/verdict.h"
 #include "i18n/title_text.h"
 #include "units/number_text.h"
+#include "units/pressure.h"
 
 namespace vaporin {
 
@@ -47,8 +48,15 @@ UnitCaptions Calculator::Captions(const BaseTitles& titles) const {
 }
 
 std::string Calculator::CopyText(const BaseTitles& titles, const BoxTexts& shown) const {
-  const UnitCaptions captions = Captions(titles);
-  std::string text = captions.Pressure.value_or(std::string()) + '\n';
+  // The pressure as a line like the rows: title, value, unit.
+  const UnitSettings& units = preferences_.Units;
+  const PressureUnitEntry* pressureUnit = FindPressureUnit(units.PressureUnit);
+  std::string text(TextIn(TextId::AtmosphericPressure, units.LanguageCode));
+  text += '\t';
+  text += PressureText(units.PressurePa, units.PressureUnit, preferences_.Separator);
+  text += '\t';
+  text += pressureUnit != nullptr ? pressureUnit->Name : PressureUnits.front().Name;
+  text += '\n';
   for (const BoxInfo& info : BoxTable) {
     text += TrimmedTitle(titles[info.Title]);
     text += '\t';

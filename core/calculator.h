@@ -71,8 +71,8 @@ class Calculator {
   // The rows' captions and the pressure hint from the base titles in the current language.
   UnitCaptions Captions(const BaseTitles& titles) const;
 
-  // The shown state as text to copy: the pressure caption, then a line a row,
-  // "title<TAB>value<TAB>unit", in the current language, units and decimal separator.
+  // The shown state as text to copy, a line a row, "title<TAB>value<TAB>unit", the atmospheric
+  // pressure first, in the current language, units and decimal separator.
   std::string CopyText(const BaseTitles& titles, const BoxTexts& shown) const;
 
   // A box was left: records its inputs, and with two of them solves and shows the state.

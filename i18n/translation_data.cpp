@@ -284,37 +284,48 @@ const std::array<TranslationRow, SourceTextCount> TranslationRows = {{
         "超出計算範圍",                          // zh_tw
     },
     {
-        "Pressure must be %1 to %2",              // en
-        "Der Druck muss %1 bis %2 betragen",      // de
-        "La presión debe ser de %1 a %2",         // es
-        "La pression doit être de %1 à %2",       // fr
-        "La pressione deve essere tra %1 e %2",   // it
-        "気圧は%1～%2の範囲で入力してください",   // ja
-        "Давление должно быть от %1 до %2",       // ru
-        "气压必须在 %1 到 %2 之间",               // zh_cn
-        "氣壓必須介於 %1 到 %2 之間",             // zh_tw
+        "Pressure must be %1 to %2",             // en
+        "Der Druck muss %1 bis %2 betragen",     // de
+        "La presión debe ser de %1 a %2",        // es
+        "La pression doit être de %1 à %2",      // fr
+        "La pressione deve essere tra %1 e %2",  // it
+        "気圧は%1～%2の範囲で入力してください",  // ja
+        "Давление должно быть от %1 до %2",      // ru
+        "气压必须在 %1 到 %2 之间",              // zh_cn
+        "氣壓必須介於 %1 到 %2 之間",            // zh_tw
     },
     {
-        "Altitude must be %1 to %2",              // en
-        "Die Höhe muss %1 bis %2 betragen",       // de
-        "La altitud debe ser de %1 a %2",         // es
-        "L’altitude doit être de %1 à %2",        // fr
-        "L’altitudine deve essere tra %1 e %2",   // it
-        "標高は%1～%2の範囲で入力してください",   // ja
-        "Высота должна быть от %1 до %2",         // ru
-        "海拔必须在 %1 到 %2 之间",               // zh_cn
-        "海拔高度必須介於 %1 到 %2 之間",         // zh_tw
+        "Altitude must be %1 to %2",             // en
+        "Die Höhe muss %1 bis %2 betragen",      // de
+        "La altitud debe ser de %1 a %2",        // es
+        "L’altitude doit être de %1 à %2",       // fr
+        "L’altitudine deve essere tra %1 e %2",  // it
+        "標高は%1～%2の範囲で入力してください",  // ja
+        "Высота должна быть от %1 до %2",        // ru
+        "海拔必须在 %1 到 %2 之间",              // zh_cn
+        "海拔高度必須介於 %1 到 %2 之間",        // zh_tw
     },
     {
-        "Enter two values only (Esc clears all)",           // en
-        "Nur zwei Werte eingeben (Esc löscht alle)",        // de
-        "Introduzca solo dos valores (Esc borra todo)",     // es
-        "Deux valeurs seulement (Échap efface tout)",       // fr
-        "Inserire solo due valori (Esc cancella tutto)",    // it
-        "値は2つだけ入力してください（Escで全消去）",       // ja
-        "Введите только два значения (Esc очищает всё)",    // ru
-        "只能输入两个值（Esc 全部清除）",                   // zh_cn
-        "只能輸入兩個值（Esc 全部清除）",                   // zh_tw
+        "Enter two values only (Esc clears all)",         // en
+        "Nur zwei Werte eingeben (Esc löscht alle)",      // de
+        "Introduzca solo dos valores (Esc borra todo)",   // es
+        "Deux valeurs seulement (Échap efface tout)",     // fr
+        "Inserire solo due valori (Esc cancella tutto)",  // it
+        "値は2つだけ入力してください（Escで全消去）",     // ja
+        "Введите только два значения (Esc очищает всё)",  // ru
+        "只能输入两个值（Esc 全部清除）",                 // zh_cn
+        "只能輸入兩個值（Esc 全部清除）",                 // zh_tw
+    },
+    {
+        "Atmospheric pressure",    // en
+        "Luftdruck",               // de
+        "Presión atmosférica",     // es
+        "Pression atmosphérique",  // fr
+        "Pressione atmosferica",   // it
+        "大気圧",                  // ja
+        "Атмосферное давление",    // ru
+        "大气压力",                // zh_cn
+        "大氣壓力",                // zh_tw
     },
 }};
 
@@ -342,6 +353,12 @@ const LanguageEntry* FindLanguage(std::string_view code) {
     if (language.Code == code) return &language;
   }
   return nullptr;
+}
+
+std::string_view TextIn(TextId id, std::string_view code) {
+  const LanguageEntry* language = FindLanguage(code);
+  const TranslationColumn column = language != nullptr ? language->Column : ColumnEn;
+  return TranslationRows[static_cast<size_t>(id)][column];
 }
 
 }  // namespace vaporin

@@ -37,6 +37,7 @@ enum class TextId : size_t {
   PressureRange,
   AltitudeRange,
   TwoValuesOnly,
+  AtmosphericPressure,
   Count,
 };
 
@@ -83,5 +84,8 @@ extern const std::array<LanguageEntry, LanguageCount> Languages;
 const LanguageEntry* FindLanguage(int32_t storedIndex);
 // The entry of a language code, or none.
 const LanguageEntry* FindLanguage(std::string_view code);
+
+// The text in the language of `code` ("de", "zh_cn"); the English source for a code not listed.
+std::string_view TextIn(TextId id, std::string_view code);
 
 }  // namespace vaporin

@@ -103,7 +103,7 @@ class InputWorkflowWindowTest : public OpenWindowTest {
     ShowTheOverviewState();
     PressInWindow(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
-    QCOMPARE(lines.value(0), QStringLiteral("Input 2 params(101.325kPa)"));
+    QCOMPARE(lines.value(0), QStringLiteral("Atmospheric pressure\t101.325\tkPa"));
     QCOMPARE(lines.value(1), QStringLiteral("Dry Bulb Temperature\t25.00\t°C"));
     QCOMPARE(lines.value(8), QStringLiteral("Specific Volume\t0.8582\tm³/kg"));
   }

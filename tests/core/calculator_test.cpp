@@ -256,7 +256,7 @@ TEST(Calculator, CopiesTheShownStateRowByRowAfterThePressure) {
   const BoxesUpdate shown = core.CommitInputs(Texts({{B::DB, "77"}, {B::RH, "50"}}));
   ASSERT_TRUE(shown.Texts);
   EXPECT_EQ(core.CopyText(EnglishBaseTitles(), *shown.Texts),
-            "Input 2 params(101,325kPa)\n"
+            "Atmospheric pressure\t101,325\tkPa\n"
             "Dry Bulb Temperature\t77,00\t°F\n"
             "Relative Humidity\t50,00\t%\n"
             "Absolute Humidity\t11,52\tg/m³\n"
@@ -266,8 +266,15 @@ TEST(Calculator, CopiesTheShownStateRowByRowAfterThePressure) {
             "Wet Bulb Temperature\t64,19\t°F\n"
             "Specific Volume\t0,8582\tm³/kg\n");
   // Without a result the rows are there with empty values.
-  EXPECT_EQ(core.CopyText(EnglishBaseTitles(), BoxTexts{}).substr(0, 53),
-            "Input 2 params(101,325kPa)\nDry Bulb Temperature\t\t°F\n");
+  EXPECT_EQ(core.CopyText(EnglishBaseTitles(), BoxTexts{}).substr(0, 59),
+            "Atmospheric pressure\t101,325\tkPa\nDry Bulb Temperature\t\t°F\n");
+  // In German, in mmHg, the pressure's title and unit are the language's and the unit's.
+  units.LanguageIndex = 0;
+  units.LanguageCode = "de";
+  units.PressureUnit = UnitOfPressure::MmHg;
+  units.PressurePa = 83400;
+  core.TakeOverChoices(units);
+  EXPECT_EQ(core.CopyText(EnglishBaseTitles(), BoxTexts{}).substr(0, 19), "Luftdruck\t626\tmmHg\n");
 }
 
 TEST(Calculator, ReadsAndForgetsThePressureWithTheOtherChoices) {

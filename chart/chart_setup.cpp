@@ -45,11 +45,16 @@ ChartMark MarkOf(const AirState& state, const BoxTexts& shown, const Preferences
 
 std::string PointReadout(const Preferences& preferences, const BaseTitles& titles,
                          const ChartState& state) {
-  AirState at{};
-  at.DB = state.DryBulbC;
-  at.RH = state.RelativeHumidity;
-  at.SH = state.HumidityRatio;
-  const BoxTexts texts = TextsOf(at, preferences);
+  // The state a click here would enter, solved as the click solves it, so that the line and the
+  // boxes agree to the last digit.
+  const BoxTexts entered = DryBulbAndRatioTexts(state.DryBulbC, state.HumidityRatio, preferences);
+  const Solution solved = SolveTyped(entered, preferences);
+  BoxTexts texts = solved.Solved ? solved.Texts : entered;
+  if (!solved.Solved) {
+    AirState at{};
+    at.RH = state.RelativeHumidity;
+    TextOf(texts, EditBox::RH) = TextOf(TextsOf(at, preferences), EditBox::RH);
+  }
   const UnitSettings& units = preferences.Units;
   std::string readout;
   for (const EditBox box : {EditBox::DB, EditBox::RH, EditBox::SH}) {

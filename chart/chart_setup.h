@@ -16,7 +16,7 @@ void SetUpChart(PsychroChart& chart, const Preferences& preferences, const BaseT
 ChartMark MarkOf(const AirState& state, const BoxTexts& shown, const Preferences& preferences);
 
 // The dry bulb, relative humidity and humidity ratio of a point, a title and value a quantity,
-// with the boxes' digits and units.
+// with the boxes' digits and units: the state a click there enters, as it is solved.
 std::string PointReadout(const Preferences& preferences, const BaseTitles& titles,
                          const ChartState& state);
 

@@ -92,12 +92,7 @@ BoxesUpdate Calculator::EnterDryBulbAndRatio(double dryBulbC, double humidityRat
   // A new entry of the user's: no lock of an earlier display holds it back.
   displayLock_ = false;
   ClearAll();
-  AirState entered{};
-  entered.DB = dryBulbC;
-  entered.SH = humidityRatio;
-  const BoxTexts shown = TextsOf(entered);
-  BoxTexts texts;
-  for (const EditBox box : {EditBox::DB, EditBox::SH}) TextOf(texts, box) = TextOf(shown, box);
+  const BoxTexts texts = DryBulbAndRatioTexts(dryBulbC, humidityRatio, preferences_);
   BoxesUpdate update = CommitInputs(texts);
   if (!update.Texts) update.Texts = texts;
   // The boxes were cleared: what the commit did not disable is enabled again.

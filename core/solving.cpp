@@ -35,6 +35,17 @@ BoxValues ValuesOf(const AirState& state, const Preferences& preferences) {
   return DisplayValues(state, preferences.Units, KcalToKJ());
 }
 
+BoxTexts DryBulbAndRatioTexts(double dryBulbC, double humidityRatio,
+                              const Preferences& preferences) {
+  AirState entered{};
+  entered.DB = dryBulbC;
+  entered.SH = humidityRatio;
+  const BoxTexts shown = TextsOf(entered, preferences);
+  BoxTexts texts;
+  for (const EditBox box : {EditBox::DB, EditBox::SH}) TextOf(texts, box) = TextOf(shown, box);
+  return texts;
+}
+
 Solution SolveTyped(const BoxTexts& texts, const Preferences& preferences) {
   PsychroParams params = ParamsOf(preferences);
   return SolveTyped(texts, preferences, &params);

@@ -33,6 +33,11 @@ PsychroParams ParamsOf(const Preferences& preferences);
 BoxTexts TextsOf(const AirState& state, const Preferences& preferences);
 BoxValues ValuesOf(const AirState& state, const Preferences& preferences);
 
+// A dry bulb (°C) and a humidity ratio (kg/kg(DA)) as typed into cleared boxes with the digits
+// the boxes show: what a click on the chart enters.
+BoxTexts DryBulbAndRatioTexts(double dryBulbC, double humidityRatio,
+                              const Preferences& preferences);
+
 // Two typed values solved.
 struct Solution {
   CommitResult Commit;  // the pair read, and which boxes an entered dew point disables

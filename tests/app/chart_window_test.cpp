@@ -122,6 +122,24 @@ class ChartWindowTest : public OpenWindowTest {
     QVERIFY(Chart().Chart().Mark());
   }
 
+  // The line under the chart reads what a click at the pointer enters, to the last digit, at
+  // points across the chart.
+  void theReadoutIsWhatAClickEnters() {
+    OpenWithCtrlG();
+    for (const ChartPoint point : {ChartPoint{20.0, 0.010}, ChartPoint{31.3, 0.0117},
+                                   ChartPoint{-4.6, 0.0021}, ChartPoint{44.9, 0.0268}}) {
+      QTest::mouseMove(&View(), QPoint(1, 1));
+      QTest::mouseMove(&View(), PixelOf(point));
+      const QString readout = Chart().Readout->text();
+      QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, PixelOf(point));
+      for (QLineEdit* box : {Form().DB, Form().RH, Form().SH}) {
+        QVERIFY2(readout.contains(QLatin1Char(' ') + box->text() + QLatin1Char(' ')),
+                 qPrintable(readout + QStringLiteral(" / ") + box->text()));
+      }
+      driver_->LetTheTimerTick();
+    }
+  }
+
   void followsNewUnitsAndLanguage() {
     driver_->ShowTheOverviewState();
     driver_->LetTheTimerTick();

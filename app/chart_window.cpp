@@ -1,5 +1,6 @@
 #include "app/chart_window.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -71,7 +72,13 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 void ChartWindow::Redraw() { View->update(); }
 
-void ChartWindow::SetReadout(const QString& text) { Readout->setText(text); }
+void ChartWindow::SetReadout(const QString& text) {
+  Readout->setText(text);
+  // A status that changes under the pointer: said again with each change.
+  Readout->setAccessibleDescription(text);
+  QAccessibleEvent changed(Readout, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&changed);
+}
 
 void ChartWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);

@@ -166,6 +166,10 @@ class TForm1 final : public QWidget {
   void HideReason();
   // The hint with the pressure in force.
   void ShowHint();
+  // What a screen reader says of the focus target, where the focus rests after a pair: the
+  // result, the reason there is none, or the hint.
+  void AnnounceOnFocusTarget(const QString& name, const QString& description);
+  void AnnounceResult(const BoxTexts& shown);
   void FocusBox(EditBox box, bool backwards);
 
   // Apply and Save take nothing over while the typed pressure or altitude is refused; the panel

@@ -59,6 +59,12 @@ void TForm1::UpdateChart() {
       core_.ResultOnShow(shown) ? std::optional(MarkOf(core_.State(), shown, core_.Preferences()))
                                 : std::nullopt);
   Chart_Window->Redraw();
+  // The drawing's text alternative: its name and the state it marks.
+  Chart_Window->View->setAccessibleName(name);
+  Chart_Window->View->setAccessibleDescription(
+      Chart_Window->Chart().Mark() ? QString::fromStdString(Chart_Window->Chart().Mark()->Label)
+                                   : QString());
+  Chart_Window->Readout->setAccessibleName(Translated(TextId::Pointer));
   ChartHover();
 }
 

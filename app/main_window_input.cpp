@@ -165,11 +165,37 @@ void TForm1::ShowReason(TextId reason) {
   TopL->setText(Translated(reason));
   reasonShown_ = true;
   FormResize();
-  // Nothing else changes on screen: a screen reader hears of it from the label.
+  // Nothing else changes on screen: a screen reader hears of it from the label, and from the
+  // focus target, where the focus rests after a pair.
   QAccessibleEvent renamed(TopL, QAccessible::NameChanged);
   QAccessible::updateAccessibility(&renamed);
   QAccessibleEvent alert(TopL, QAccessible::Alert);
   QAccessible::updateAccessibility(&alert);
+  AnnounceOnFocusTarget(TopL->text(), QString());
+}
+
+void TForm1::AnnounceOnFocusTarget(const QString& name, const QString& description) {
+  Button1->setAccessibleName(name);
+  Button1->setAccessibleDescription(description);
+  QAccessibleEvent renamed(Button1, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&renamed);
+  QAccessibleEvent described(Button1, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&described);
+}
+
+void TForm1::AnnounceResult(const BoxTexts& shown) {
+  // "Result: 25.00 °C, 50.00 %", then every row as the copy has it, a row a sentence.
+  const Preferences& preferences = core_.Preferences();
+  QString name = Translated(TextId::Result) + QStringLiteral(": ");
+  for (const EditBox box : {EditBox::DB, EditBox::RH}) {
+    if (box == EditBox::RH) name += QStringLiteral(", ");
+    name += QString::fromStdString(TextOf(shown, box) + ' ' +
+                                   std::string(UnitNameOf(box, preferences.Units)));
+  }
+  QString rows = QString::fromStdString(core_.CopyText(BaseTitlesShown(), shown)).trimmed();
+  rows.replace(QLatin1Char('\t'), QLatin1Char(' '));
+  rows.replace(QLatin1Char('\n'), QStringLiteral("; "));
+  AnnounceOnFocusTarget(name, rows);
 }
 
 void TForm1::HideReason() {
@@ -189,7 +215,10 @@ void TForm1::Show(const BoxesUpdate& update) {
       Box(info.Box)->setText(QString::fromStdString(TextOf(*update.Texts, info.Box)));
     }
   }
-  if (update.ResultShown) Timer1->start();
+  if (update.ResultShown) {
+    Timer1->start();
+    AnnounceResult(*update.Texts);
+  }
   UpdateChart();
 }
 

@@ -135,6 +135,7 @@ void TForm1::ShowHint() {
   if (captions.Pressure) {
     TopL->setText(QString::fromStdString(*captions.Pressure));
     FormResize();
+    AnnounceOnFocusTarget(TopL->text(), QString());
   }
 }
 
@@ -154,6 +155,11 @@ void TForm1::ApplyUnitLabels() {
                      .toHtmlEscaped());
     rows_[IndexOf(info.Box)]->setToolTip(tip);
     Box(info.Box)->setToolTip(tip);
+    // Screen readers read a description as plain text: the tooltip's markup stays out.
+    const QString plain =
+        QString::fromUtf8(explanation.data(), static_cast<qsizetype>(explanation.size()));
+    rows_[IndexOf(info.Box)]->setAccessibleDescription(plain);
+    Box(info.Box)->setAccessibleDescription(plain);
   }
   // The gear has no text of its own; it is named after the panel it opens.
   Set_Button1->setAccessibleName(

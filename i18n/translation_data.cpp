@@ -327,6 +327,28 @@ const std::array<TranslationRow, SourceTextCount> TranslationRows = {{
         "大气压力",                // zh_cn
         "大氣壓力",                // zh_tw
     },
+    {
+        "Result",     // en
+        "Ergebnis",   // de
+        "Resultado",  // es
+        "Résultat",   // fr
+        "Risultato",  // it
+        "結果",       // ja
+        "Результат",  // ru
+        "结果",       // zh_cn
+        "結果",       // zh_tw
+    },
+    {
+        "Under the pointer",   // en
+        "Unter dem Zeiger",    // de
+        "Bajo el puntero",     // es
+        "Sous le pointeur",    // fr
+        "Sotto il puntatore",  // it
+        "ポインターの位置",    // ja
+        "Под указателем",      // ru
+        "指针处",              // zh_cn
+        "指標處",              // zh_tw
+    },
 }};
 
 const std::array<LanguageEntry, LanguageCount> Languages = {{

@@ -38,6 +38,8 @@ enum class TextId : size_t {
   AltitudeRange,
   TwoValuesOnly,
   AtmosphericPressure,
+  Result,
+  Pointer,
   Count,
 };
 

@@ -1,5 +1,6 @@
 #include "app/chart_window.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
@@ -91,6 +92,11 @@ class ChartWindowTest : public OpenWindowTest {
     BackToTheMainWindow();
     driver_->ShowTheOverviewState();
     QVERIFY(Chart().Chart().Mark());
+    // Screen readers: the drawing is named and says what it marks; the line under it is named.
+    QAccessibleInterface* drawing = QAccessible::queryAccessibleInterface(&View());
+    QCOMPARE(drawing->text(QAccessible::Name), QStringLiteral("Psychrometric chart"));
+    QCOMPARE(drawing->text(QAccessible::Description), QStringLiteral("25.00 °C, 50.00 %"));
+    QCOMPARE(Chart().Readout->accessibleName(), QStringLiteral("Under the pointer"));
     QCOMPARE(QString::fromStdString(Chart().Chart().Mark()->Label),
              QStringLiteral("25.00 °C, 50.00 %"));
     const QImage drawn = View().grab().toImage();

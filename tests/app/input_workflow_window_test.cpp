@@ -331,6 +331,33 @@ class InputWorkflowWindowTest : public OpenWindowTest {
     QCOMPARE(AllTexts(), (QStringList{"25", "", "", "", "", "", "", ""}));
   }
 
+  // Where the focus rests after a pair, a screen reader hears the result, or why there is none;
+  // the boxes' descriptions are plain text.
+  void screenReadersHearTheResultAndTheReason() {
+    ShowTheOverviewState();
+    QCOMPARE(Focused(), Form().Button1);
+    QAccessibleInterface* target = QAccessible::queryAccessibleInterface(Form().Button1);
+    QCOMPARE(target->text(QAccessible::Name), QStringLiteral("Result: 25.00 °C, 50.00 %"));
+    QVERIFY2(target->text(QAccessible::Description)
+                 .startsWith(QStringLiteral("Atmospheric pressure 101.325 kPa; Dry Bulb "
+                                            "Temperature 25.00 °C; Relative Humidity 50.00 %;")),
+             qPrintable(target->text(QAccessible::Description)));
+    QVERIFY(target->text(QAccessible::Description).endsWith(QStringLiteral("0.8582 m³/kg")));
+    for (QLineEdit* box : Form().Boxes()) {
+      const QString description =
+          QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
+      QVERIFY2(!description.isEmpty() && !description.contains(QLatin1Char('<')),
+               qPrintable(description));
+    }
+    LetTheTimerTick();
+    Type(Form().DB, QStringLiteral("25"));
+    Enter(Form().DB);
+    Type(Form().DP, QStringLiteral("30"));
+    Enter(Form().DP);
+    QCOMPARE(Focused(), Form().Button1);
+    QCOMPARE(target->text(QAccessible::Name), QStringLiteral("No air state has these two values"));
+  }
+
   void aDoubleClickWhileEnteringChangesNothing() {
     Type(Form().DB, QStringLiteral("25"));
     QTest::mouseDClick(Form().DB, Qt::LeftButton);

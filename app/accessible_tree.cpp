@@ -1,14 +1,19 @@
 #include "app/accessible_tree.h"
 
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QGraphicsProxyWidget>
 #include <QPointer>
 #include <QVariant>
 #include <QWidget>
+#include <algorithm>
 
 namespace vaporin {
 namespace {
 
 constexpr char HiddenProperty[] = "vaporinHiddenFromScreenReaders";
+constexpr int ReadingLineHeight = 24;  // layout units, about a line of the content's text
 
 class FilteredAccessible final : public QAccessibleWidget {
  public:
@@ -31,6 +36,8 @@ class FilteredAccessible final : public QAccessibleWidget {
   }
 
  private:
+  // In reading order, as drawn: top to bottom, then left to right (the header before the rows,
+  // the chart's button before the gear), whatever order the widgets were made in.
   QList<QWidget*> Children() const {
     QList<QWidget*> shown;
     for (QObject* object : widget()->children()) {
@@ -39,6 +46,11 @@ class FilteredAccessible final : public QAccessibleWidget {
         shown.append(child);
       }
     }
+    // Widgets whose middles lie within one line of text read as one line, left to right.
+    auto line = [](const QWidget* w) { return w->geometry().center().y() / ReadingLineHeight; };
+    std::stable_sort(shown.begin(), shown.end(), [&](const QWidget* a, const QWidget* b) {
+      return line(a) != line(b) ? line(a) < line(b) : a->x() < b->x();
+    });
     return shown;
   }
 
@@ -63,6 +75,40 @@ class ViewAccessible final : public QAccessibleWidget {
   QPointer<QWidget> content_;
 };
 
+// The application's top-level windows without the content drawn by a view: that content is a
+// window to Qt (a hidden one, which the view draws), but a screen reader finds it under the view.
+class ApplicationAccessible final : public QAccessibleApplication {
+ public:
+  int childCount() const override { return static_cast<int>(Windows().size()); }
+  QAccessibleInterface* child(int index) const override {
+    const QList<QAccessibleInterface*> windows = Windows();
+    return index >= 0 && index < windows.size() ? windows[index] : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return static_cast<int>(Windows().indexOf(const_cast<QAccessibleInterface*>(child)));
+  }
+
+ private:
+  QList<QAccessibleInterface*> Windows() const {
+    QList<QAccessibleInterface*> windows;
+    for (int i = 0; i < QAccessibleApplication::childCount(); ++i) {
+      QAccessibleInterface* window = QAccessibleApplication::child(i);
+      if (window == nullptr) continue;
+      const auto* widget = qobject_cast<const QWidget*>(window->object());
+      if (widget != nullptr && widget->graphicsProxyWidget() != nullptr) continue;
+      windows.append(window);
+    }
+    return windows;
+  }
+};
+
+QAccessibleInterface* ApplicationFactory(const QString& className, QObject* object) {
+  if (className == QLatin1String("QApplication") && object == QCoreApplication::instance()) {
+    return new ApplicationAccessible;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 void HideFromScreenReaders(QWidget* widget) { widget->setProperty(HiddenProperty, true); }
@@ -72,6 +118,11 @@ void ExposeChildren(QWidget* container, QWidget* shownBy) {
 }
 
 void ExposeContentOf(QWidget* view, QWidget* content) {
+  static const bool installed = [] {
+    QAccessible::installFactory(ApplicationFactory);
+    return true;
+  }();
+  (void)installed;
   QAccessible::registerAccessibleInterface(new ViewAccessible(view, content));
   ExposeChildren(content, view);
 }

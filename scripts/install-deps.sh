@@ -13,6 +13,7 @@ if [ "${1:-}" = "test" ]; then
   packages+=(
     clang libgtest-dev libgmock-dev libbenchmark-dev
     desktop-file-utils appstream dpkg-dev file libx11-dev xvfb xdotool
+    dbus-daemon at-spi2-core python3-pyatspi
   )
 fi
 

@@ -39,6 +39,14 @@ class InputWorkflowWindowTest : public OpenWindowTest {
   void ShowTheOverviewState() { driver_->ShowTheOverviewState(); }
   void LetTheTimerTick() { driver_->LetTheTimerTick(); }
 
+  // A dew point above the dry bulb: no air has the two.
+  void EnterARefusedPair() {
+    Type(Form().DB, QStringLiteral("25"));
+    Enter(Form().DB);
+    Type(Form().DP, QStringLiteral("30"));
+    Enter(Form().DP);
+  }
+
   QStringList AllTexts() {
     QStringList texts;
     for (QLineEdit* box : Form().Boxes()) texts << box->text();
@@ -302,10 +310,7 @@ class InputWorkflowWindowTest : public OpenWindowTest {
   // are taken, Esc clears every box and starts over in the first, and a double click keeps the
   // good value and clears the rest. All by real keys and clicks.
   void aRefusedPairCanBeLeft() {
-    Type(Form().DB, QStringLiteral("25"));
-    Enter(Form().DB);
-    Type(Form().DP, QStringLiteral("30"));
-    Enter(Form().DP);
+    EnterARefusedPair();
     QCOMPARE(Form().TopL->text(), QStringLiteral("No air state has these two values"));
     Type(Form().WB, QStringLiteral("20"));
     Enter(Form().WB);
@@ -314,19 +319,13 @@ class InputWorkflowWindowTest : public OpenWindowTest {
     QCOMPARE(AllTexts(), (QStringList{"", "", "", "", "", "", "", ""}));
     QCOMPARE(Focused(), Form().DB);
 
-    Type(Form().DB, QStringLiteral("25"));
-    Enter(Form().DB);
-    Type(Form().DP, QStringLiteral("30"));
-    Enter(Form().DP);
+    EnterARefusedPair();
     QCOMPARE(Focused(), Form().Button1);
     QTest::keyClick(Form().Button1, Qt::Key_Escape);  // from where the focus rests
     QCOMPARE(AllTexts(), (QStringList{"", "", "", "", "", "", "", ""}));
     QCOMPARE(Focused(), Form().DB);
 
-    Type(Form().DB, QStringLiteral("25"));
-    Enter(Form().DB);
-    Type(Form().DP, QStringLiteral("30"));
-    Enter(Form().DP);
+    EnterARefusedPair();
     QTest::mouseDClick(Form().DB, Qt::LeftButton);
     QCOMPARE(AllTexts(), (QStringList{"25", "", "", "", "", "", "", ""}));
   }
@@ -350,10 +349,7 @@ class InputWorkflowWindowTest : public OpenWindowTest {
                qPrintable(description));
     }
     LetTheTimerTick();
-    Type(Form().DB, QStringLiteral("25"));
-    Enter(Form().DB);
-    Type(Form().DP, QStringLiteral("30"));
-    Enter(Form().DP);
+    EnterARefusedPair();
     QCOMPARE(Focused(), Form().Button1);
     QCOMPARE(target->text(QAccessible::Name), QStringLiteral("No air state has these two values"));
   }

@@ -59,6 +59,8 @@ void ListRow::FitTitle() {
   }
 }
 
+void ListRow::LabelFor(QWidget* control) { title_->setBuddy(control); }
+
 int ListRow::TitlePixelSize() const { return title_->font().pixelSize(); }
 
 void ListRow::SetTitleSizeCap(int pixels) {

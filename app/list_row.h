@@ -20,6 +20,8 @@ class ListRow final : public QFrame {
   QString Text() const;
   void SetText(const QString& text);
   const QLabel* TitleLabel() const { return title_; }
+  // The control the title labels, for screen readers' label-for relation.
+  void LabelFor(QWidget* control);
 
   // Keeps `child` `margin` units from the row's right edge.
   void AnchorRight(QWidget* child, int margin);

@@ -61,6 +61,7 @@ QLineEdit* MakeBox(const BoxInfo& info, ListRow* row) {
   box->setAttribute(Qt::WA_InputMethodEnabled, false);
   box->setGeometry(0, BoxTop, BoxWidth, BoxHeight);
   row->AnchorRight(box, BoxRightMargin);
+  row->LabelFor(box);
   return box;
 }
 

@@ -183,11 +183,15 @@ void UnitPanel::BuildRows() {
 
 void UnitPanel::NameControls() {
   // The pressure box sits in the altitude row, beside the pressure row's unit.
-  const std::pair<QWidget*, const ListRow*> named[] = {
+  const std::pair<QWidget*, ListRow*> named[] = {
       {CB1, LBunit1}, {CB2, LBunit2}, {CB3, LBunit3}, {CB4, LBunit4}, {EPatm, LBunit4},
       {EAlt, LBalt},  {CB5, LBunit5}, {CB6, LBunit6}, {CB7, LBlang1}, {CBstaytop, LBstaytop}};
   for (const auto& [control, row] : named) {
     control->setAccessibleName(QString::fromStdString(TrimmedTitle(row->Text().toStdString())));
+  }
+  // Each caption labels its control; the pressure box shares the altitude row with its own.
+  for (const auto& [control, row] : named) {
+    if (control != EPatm) row->LabelFor(control);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "app/window_combo_box.h"
 
+#include <QAccessibleWidget>
 #include <QMenu>
 #include <algorithm>
 
@@ -8,7 +9,37 @@
 
 namespace vaporin {
 
-WindowComboBox::WindowComboBox(QWidget* parent) : QComboBox(parent) {}
+namespace {
+// What a screen reader finds of the box: named by its caption (Qt names a list by the entry it
+// shows, on Linux), its value the entry shown, and the action that opens its list.
+class ComboAccessible final : public QAccessibleWidget {
+ public:
+  explicit ComboAccessible(WindowComboBox* combo)
+      : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Value) return Combo()->currentText();
+    return QAccessibleWidget::text(kind);
+  }
+  QStringList actionNames() const override {
+    return QAccessibleWidget::actionNames() << showMenuAction();
+  }
+  void doAction(const QString& action) override {
+    if (action == showMenuAction()) {
+      Combo()->showPopup();
+    } else {
+      QAccessibleWidget::doAction(action);
+    }
+  }
+
+ private:
+  WindowComboBox* Combo() const { return static_cast<WindowComboBox*>(widget()); }
+};
+}  // namespace
+
+WindowComboBox::WindowComboBox(QWidget* parent) : QComboBox(parent) {
+  QAccessible::registerAccessibleInterface(new ComboAccessible(this));
+}
 
 void WindowComboBox::showPopup() {
   hidePopup();

@@ -178,6 +178,14 @@ class MainWindowTest : public QObject {
       QCOMPARE(reached.value(box), box->accessibleName());
     }
     QCOMPARE(reached.value(Form().DB), QStringLiteral("Dry Bulb Temperature[°C]"));
+    // Each row's title labels its box.
+    for (const BoxInfo& info : BoxTable) {
+      const auto labels = QAccessible::queryAccessibleInterface(Form().Box(info.Box))
+                              ->relations(QAccessible::Label);
+      QCOMPARE(labels.size(), 1);
+      QCOMPARE(labels.front().first->object(),
+               static_cast<const QObject*>(Form().Row(info.Box)->TitleLabel()));
+    }
     QCOMPARE(reached.value(Form().Set_Button1), QStringLiteral("Unit Configuration"));
     QCOMPARE(reached.value(Form().Chart_Button1), QStringLiteral("Psychrometric chart"));
     for (QObject* helper :

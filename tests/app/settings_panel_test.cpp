@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -226,6 +227,29 @@ class SettingsPanelTest : public OpenWindowTest {
                                    Panel().Set_Btn->font().pixelSize(),
                                    Panel().BtnCancel->font().pixelSize()};
     QCOMPARE(buttonSizes.size(), 1);
+  }
+
+  // A screen reader names each list by its caption, in the language in force, not by the unit
+  // it shows, and finds the caption as its label.
+  void eachListIsNamedAndLabelledByItsCaption() {
+    ChooseLanguage(0);  // German
+    Click(Form().Set_Button1);
+    const std::pair<QWidget*, ListRow*> lists[] = {
+        {Panel().CB1, Panel().LBunit1}, {Panel().CB2, Panel().LBunit2},
+        {Panel().CB3, Panel().LBunit3}, {Panel().CB4, Panel().LBunit4},
+        {Panel().CB5, Panel().LBunit5}, {Panel().CB6, Panel().LBunit6},
+        {Panel().CB7, Panel().LBlang1}, {Panel().EAlt, Panel().LBalt}};
+    for (const auto& [control, row] : lists) {
+      QAccessibleInterface* list = QAccessible::queryAccessibleInterface(control);
+      QCOMPARE(list->text(QAccessible::Name), row->Text().trimmed());
+      const auto labels = list->relations(QAccessible::Label);
+      QCOMPARE(labels.size(), 1);
+      QCOMPARE(labels.front().first->object(), static_cast<const QObject*>(row->TitleLabel()));
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(Panel().CB1)->text(QAccessible::Name),
+             QStringLiteral("Temperatur"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(Panel().CB1)->text(QAccessible::Value),
+             QStringLiteral("°C"));
   }
 
   void tabGoesThroughThePanelInReadingOrder() {

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake make
+  g++ cmake make nlohmann-json3-dev
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n librsvg2-bin
   fonts-dejavu-core fonts-liberation2 fonts-wqy-microhei
 )

@@ -16,7 +16,14 @@ done
 export DISPLAY=":$(head -n 1 "$home/display")" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 bus=$!
-HOME=$home "$program" >/dev/null 2>&1 &
+HOME=$home "$program" >"$home/program.log" 2>&1 &
 app=$!
-# The script waits for the program to appear on the bus.
-/usr/bin/python3 "$here/atspi_tree.py" vaporin "${2:-}"
+# The script waits for the program to appear on the bus; on a failure the program's own words
+# are shown too.
+status=0
+/usr/bin/python3 "$here/atspi_tree.py" vaporin "${2:-}" || status=$?
+if [ "$status" -ne 0 ]; then
+  echo "--- the program's output:" >&2
+  head -n 100 "$home/program.log" >&2
+fi
+exit "$status"

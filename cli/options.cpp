@@ -149,6 +149,7 @@ Options ParseCommandLine(const std::vector<std::string>& arguments) {
          }
          options.ChartFile = std::string(v);
        }},
+      {"--project", [&](std::string_view v) { options.ProjectFile = std::string(v); }},
       {"--format",
        [&](std::string_view v) {
          if (v == "text") {

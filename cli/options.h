@@ -32,6 +32,8 @@ struct Options {
   std::optional<int32_t> PressurePa;
   // --chart: the picture's file, .svg or .png.
   std::optional<std::string> ChartFile;
+  // --project: a project file whose points are printed.
+  std::optional<std::string> ProjectFile;
   // NAME=VALUE, in the order given.
   std::vector<std::pair<EditBox, std::string>> Values;
 };

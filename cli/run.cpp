@@ -5,6 +5,7 @@
 
 #include "cli/batch.h"
 #include "cli/options.h"
+#include "cli/project_output.h"
 #include "cli/state_output.h"
 #include "cli/unit_options.h"
 #include "cli/version.h"
@@ -24,6 +25,7 @@ std::string Usage() {
          "usage: vaporin-calc [options] NAME=VALUE NAME=VALUE      one state\n"
          "       vaporin-calc [options] --batch < in.csv > out.csv  many states\n"
          "       vaporin-calc [options] --chart FILE [NAME=VALUE NAME=VALUE]  a chart\n"
+         "       vaporin-calc [options] --project FILE.vaporin      a project's points\n"
          "\n"
          "NAME: db dry bulb, rh relative humidity, vh absolute humidity, sh humidity ratio,\n"
          "      dp dew point (counts as the humidity ratio), enh enthalpy, wb wet bulb,\n"
@@ -55,6 +57,8 @@ std::string Usage() {
          "                        (ok, no-state, out-of-range, bad-input)\n"
          "  --chart FILE.svg|FILE.png   the psychrometric chart, 1200 x 800, marking the state\n"
          "                        when one is given, in the settings' language with --settings\n"
+         "  --project FILE.vaporin   the points of a project, solved at its pressure (or at\n"
+         "                        --pressure's), in the chosen format\n"
          "  --help, --version\n"
          "\n"
          "exit status: 0 solved (in batch mode: read to the end), 1 no state, 2 usage error,\n"
@@ -128,6 +132,15 @@ int RunOptions(const std::vector<std::string>& arguments, std::istream& in, std:
     }
     const Preferences preferences =
         WithUnits(Preferences{}, ChosenUnits(options, environment, err));
+    if (options.ProjectFile) {
+      if (options.Batch || options.ChartFile || !options.Values.empty()) {
+        throw UsageError(
+            "--project prints a project's points; give no --batch, --chart or "
+            "NAME=VALUE with it");
+      }
+      PrintProject(*options.ProjectFile, options, preferences, out);
+      return ExitSolved;
+    }
     if (!options.Batch) return SolveOne(options, preferences, out, err, writePng);
     if (options.ChartFile) throw UsageError("--chart draws one state; it cannot go with --batch");
     if (!options.Values.empty()) {

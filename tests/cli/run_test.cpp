@@ -11,6 +11,7 @@
 
 #include "core/results_display.h"
 #include "engine/solvers.h"
+#include "project/project.h"
 
 namespace vaporin::cli {
 namespace {
@@ -362,6 +363,40 @@ TEST(Chart, SpeaksTheLanguageOfTheSettings) {
   EXPECT_NE(svg.find("Psychrometrisches Diagramm"), std::string::npos);
   EXPECT_NE(svg.find("Trockentemperatur [°F]"), std::string::npos);
   EXPECT_NE(svg.find(">77.00 °F, 50.00 %</text>"), std::string::npos);
+}
+
+// A project's points, solved at its pressure or at the one the options give. By hand: 90 °C
+// and 90 % hold 0.9 x 70.18 = 63.2 kPa of vapour, 63,160 / (461.5 x 363.15) = 376.9 g/m³; at
+// 60 kPa, 25 °C and 50 % hold w = 0.622 x 1.585 / (60 - 1.585) = 0.01688 kg/kg(DA) (water's
+// 3.169 kPa at 25 °C, half of it), and 63.2 kPa of vapour cannot be held at all.
+TEST(Project, PrintsItsPointsSolvedAtItsPressure) {
+  const Folder folder;
+  const std::string file = folder.File("air.vaporin");
+  Project project;
+  project.Points = {{"Outdoor, north", "", {{{EditBox::DB, 25.0}, {EditBox::RH, 50.0}}}, ""},
+                    {"Hot", "", {{{EditBox::DB, 90.0}, {EditBox::RH, 90.0}}}, ""}};
+  WriteProject(project, file);
+  const Outcome standard = RunWith({"--project", file, "--format=csv"});
+  EXPECT_EQ(standard.Status, ExitSolved);
+  EXPECT_EQ(standard.Out,
+            "name,db,rh,vh,sh,dp,enh,wb,sv,status\n"
+            "\"Outdoor, north\",25.00,50.00,11.52,0.00988,13.87,50.30,17.89,0.8582,ok\n"
+            "Hot,90.00,90.00,376.87,1.02950,87.25,2836.91,87.28,2.7321,ok\n");
+  const Outcome thin = RunWith({"--project", file, "--pressure", "60kPa", "--format=csv"});
+  EXPECT_NE(thin.Out.find(",0.01688,"), std::string::npos) << thin.Out;
+  EXPECT_NE(thin.Out.find("\nHot,,,,,,,,,no-state\n"), std::string::npos) << thin.Out;
+  const Outcome text = RunWith({"--project", file});
+  EXPECT_EQ(text.Out.rfind("Outdoor, north\nDry Bulb Temperature", 0), 0u) << text.Out;
+
+  const std::string broken = folder.File("broken.vaporin");
+  {
+    std::ofstream out(broken);
+    out << "{\"format\": 1,,}";
+  }
+  const Outcome refused = RunWith({"--project", broken});
+  EXPECT_EQ(refused.Status, ExitUsage);
+  EXPECT_NE(refused.Err.find("line 1, column 14: not JSON"), std::string::npos) << refused.Err;
+  EXPECT_EQ(RunWith({"--project", file, "--batch"}).Status, ExitUsage);
 }
 
 TEST(Batch, SolvesGoodRowsAndReportsBadOnesWithoutStopping) {

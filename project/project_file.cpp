@@ -1,3 +1,5 @@
+#include <cstdint>
+#include <limits>
 #include <nlohmann/json.hpp>
 
 #include "project/project.h"
@@ -65,6 +67,20 @@ const Json& Field(const Json& object, const char* name, const std::string& where
     throw NotAProject(where + ": no \"" + name + "\"");
   }
   return object.at(name);
+}
+
+// A whole number that fits an int32: a float or a larger number is a fault, never cast.
+int32_t Int32Field(const Json& object, const char* name, const std::string& where) {
+  const Json& value = Field(object, name, where);
+  constexpr int64_t Least = std::numeric_limits<int32_t>::min();
+  constexpr int64_t Most = std::numeric_limits<int32_t>::max();
+  if (value.is_number_integer()) {
+    const bool fits = value.is_number_unsigned()
+                          ? value.get<uint64_t>() <= static_cast<uint64_t>(Most)
+                          : value.get<int64_t>() >= Least && value.get<int64_t>() <= Most;
+    if (fits) return static_cast<int32_t>(value.get<int64_t>());
+  }
+  throw NotAProject(std::string(name) + ": a whole number is needed");
 }
 
 StatePoint PointFrom(const Json& json, const std::string& where) {
@@ -141,6 +157,10 @@ ProjectRead ParseProject(std::string_view text) {
     read.Problem =
         Position(text, error.byte > 0 ? error.byte - 1 : 0) + ": not JSON (" + error.what() + ")";
     return read;
+  } catch (const Json::exception& error) {
+    // A number too large for a double, which the reader throws as no parse error.
+    read.Problem = std::string("not JSON that can be read (") + error.what() + ")";
+    return read;
   }
   try {
     if (!json.is_object() || json.value("format", std::string()) != FormatName) {
@@ -148,8 +168,8 @@ ProjectRead ParseProject(std::string_view text) {
                         "\")");
     }
     Project project;
-    project.FormatVersion = Field(json, "version", "the project").get<int32_t>();
-    project.PressurePa = Field(json, "pressure_pa", "the project").get<int32_t>();
+    project.FormatVersion = Int32Field(json, "version", "the project");
+    project.PressurePa = Int32Field(json, "pressure_pa", "the project");
     if (!IsAcceptedPressure(project.PressurePa)) {
       throw NotAProject("pressure_pa: " + std::to_string(project.PressurePa) +
                         " Pa is outside 40 to 120 kPa");

@@ -10,7 +10,7 @@ seconds=${1:-60}
 shift || true
 harnesses=("$@")
 if ((${#harnesses[@]} == 0)); then
-  harnesses=(number_text_fuzz ini_file_fuzz solve_fuzz batch_fuzz command_line_fuzz)
+  harnesses=(number_text_fuzz ini_file_fuzz solve_fuzz batch_fuzz command_line_fuzz project_fuzz)
 fi
 
 scripts/install-deps.sh test
